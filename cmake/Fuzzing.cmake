@@ -1,0 +1,17 @@
+# libFuzzer targets: every fuzz/<name>_fuzz.cpp becomes the program <name>_fuzz, with the seed corpus
+# in fuzz/corpus/<name>/. The library itself is instrumented for coverage without the fuzzer's main.
+function(bodger_fuzz_targets)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "Fuzz targets need clang (configure with CXX=clang++)")
+  endif()
+  target_compile_options(bodger PRIVATE -fsanitize=fuzzer-no-link,address,undefined -g)
+  file(GLOB fuzz_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*_fuzz.cpp)
+  foreach(src ${fuzz_sources})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE bodger)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -g)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    bodger_warnings(${name})
+  endforeach()
+endfunction()

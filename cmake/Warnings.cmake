@@ -1,0 +1,3 @@
+function(bodger_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()

@@ -1,0 +1,77 @@
+// 2D drawing: display modes, the renderer, the window or full screen, the virtual resolution,
+// images cut into frames, fonts, the drawing state, sprites, text, rectangles, lines, grabbing the
+// back buffer, pixmaps and their PNG saving, and showing the frame.
+//
+// Coordinates are virtual units; the layer scales them to the real mode.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct DisplayMode {
+    int width = 0, height = 0, depth = 0, refresh = 0;
+};
+
+// The modes of the current driver, in the driver's order.
+std::vector<DisplayMode> ListDisplayModes();
+// Whether a full-screen mode of this size and depth exists (any refresh rate).
+bool FullscreenModeExists(int width, int height, int depth);
+// 0 OpenGL, 1 the second choice, 2 the software renderer; takes effect at the next OpenDisplay.
+void SelectRenderer(int choice);
+void SetWindowCaption(const std::string& caption);
+// depth 0 opens a window. false with a reason when no display could be opened.
+bool OpenDisplay(int width, int height, int depth, int refresh, std::string& error);
+void CloseDisplay();
+bool DisplayIsOpen();
+void SetVirtualResolution(int width, int height);
+
+// Images, cut into frames of cellW x cellH (the whole image when 0). Masked: black pixels are
+// transparent. Filtered: smooth when scaled or rotated.
+struct Image;
+using ImageRef = std::shared_ptr<Image>;
+void SetAutoMidHandle(bool on);
+ImageRef LoadImageFrames(const std::string& path, int cellW, int cellH, bool masked, bool filtered);
+int ImageWidth(const ImageRef& image);
+int ImageHeight(const ImageRef& image);
+int ImageFrames(const ImageRef& image);
+
+// TrueType fonts at a pixel size, Latin-1.
+struct Font;
+using FontRef = std::shared_ptr<Font>;
+FontRef LoadFont(const std::string& path, int pixelSize, bool smooth);
+void SetFont(const FontRef& font);
+int TextWidth(const std::string& text);
+int FontHeight();
+
+// Drawing state. Blend kinds: 0 solid, 1 alpha, 2 shade (multiply), 3 light (additive).
+void SetColor(int r, int g, int b);
+void SetAlpha(float alpha);
+float GetAlpha();
+void SetBlend(int kind);
+int GetBlend();
+void SetScale(float sx, float sy);
+void GetScale(float& sx, float& sy);
+void SetRotation(float degrees);
+
+void Cls();
+void DrawImage(const ImageRef& image, float x, float y, int frame);
+void DrawText(const std::string& text, float x, float y);
+void DrawRect(float x, float y, float w, float h);
+void DrawLine(float x1, float y1, float x2, float y2);
+// Shows the back buffer without waiting for the vertical sync.
+void Flip();
+void ShowPointer(bool visible);
+
+// Pixmaps: 32-bit pixels with alpha in the top byte (0xAARRGGBB).
+struct Pixmap {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+};
+// Reads a rectangle of the back buffer in real pixels.
+bool GrabBackBuffer(int x, int y, int width, int height, Pixmap& out);
+uint32_t ReadPixel(const Pixmap& pixmap, int x, int y);
+void WritePixel(Pixmap& pixmap, int x, int y, uint32_t argb);
+// Saves as PNG with an alpha channel; 1 on success, 0 on failure.
+int SavePixmapPng(const Pixmap& pixmap, const std::string& path, int level);
