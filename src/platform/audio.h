@@ -25,6 +25,8 @@ SoundRef LoadSoundFromMemory(const void* data, size_t size);
 
 // Playback channels, by handle (0 is never a channel). A channel stays valid for the whole run.
 int NewChannel();
+// Gives the channel back; NewChannel may hand its handle out again.
+void FreeChannel(int channel);
 // Sets the channel's sound and rewinds it, without starting it.
 void PrepareChannel(int channel, const SoundRef& sound);
 void SetChannelVolume(int channel, float volume); // 0..1

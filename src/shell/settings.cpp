@@ -1,0 +1,4 @@
+#include "shell/settings.h"
+
+Settings settings;
+std::vector<std::string> audioDriverList;
