@@ -16,3 +16,8 @@ extern ImageRef SiteLogoImage;
 extern ImageRef BadgeSheet; // badges.png, 16 frames of 64 x 64
 extern SoundRef BadgeSound; // the start-up chime
 extern int displayOpened;   // 1 once the first display has shown its first frame
+
+// Loads the tables above from Files/Common/ and the data folder, then the local scores. Entered
+// and left with the data folder as the working folder. The first call also shows the first frame
+// and plays the chime.
+void LoadCommonAssets();

@@ -52,8 +52,11 @@ void DrawSprite(const ImageRef& image, int x, int y, int frame, int kind) {
     GetScale(sx, sy);
     if (drawCount[kind] >= drawBudget[kind]) return;
     drawCount[kind]++;
-    // Images are centred on their handle, so this puts the scaled box's corner at (x, y).
-    DrawImage(image, x + ImageWidth(image) * sx / 2.0f, y + ImageHeight(image) * sy / 2.0f, frame);
+    // Images are centred on their handle, so this puts the scaled box's corner at (x, y). A
+    // mirrored sprite (negative scale) keeps its box where it was: the character turning round
+    // must not jump a cell sideways.
+    DrawImage(image, x + ImageWidth(image) * std::fabs(sx) / 2.0f,
+              y + ImageHeight(image) * std::fabs(sy) / 2.0f, frame);
 }
 
 void BeginFrame(int clear) {
