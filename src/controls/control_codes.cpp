@@ -18,12 +18,18 @@ constexpr int KindAxis[6] = {1, 0, 2, 4, 5, 3};
 
 float Rest(const JoystickRecord& record, int axis) {
     switch (axis) {
-    case 0: return record.restX;
-    case 1: return record.restY;
-    case 2: return record.restZ;
-    case 3: return record.restR;
-    case 4: return record.restU;
-    default: return record.restV;
+    case 0:
+        return record.restX;
+    case 1:
+        return record.restY;
+    case 2:
+        return record.restZ;
+    case 3:
+        return record.restR;
+    case 4:
+        return record.restU;
+    default:
+        return record.restV;
     }
 }
 
@@ -43,11 +49,16 @@ bool HatHeld(const JoystickRecord& record, int port, int kind) {
     if (!record.hatFlag) return false;
     float hat = JoyHat(port);
     switch (kind) {
-    case KindHatUp: return hat >= 0.0f && (hat > 0.8f || hat < 0.2f);
-    case KindHatLeft: return hat > 0.6f && hat < 0.9f;
-    case KindHatRight: return hat > 0.1f && hat < 0.4f;
-    case KindHatDown: return hat > 0.3f && hat < 0.7f;
-    default: return false;
+    case KindHatUp:
+        return hat >= 0.0f && (hat > 0.8f || hat < 0.2f);
+    case KindHatLeft:
+        return hat > 0.6f && hat < 0.9f;
+    case KindHatRight:
+        return hat > 0.1f && hat < 0.4f;
+    case KindHatDown:
+        return hat > 0.3f && hat < 0.7f;
+    default:
+        return false;
     }
 }
 

@@ -11,7 +11,8 @@ struct JoystickRecord {
     int buttonMask = 0; // bit n set for each button n the device has
     // Axis readings at start-up: a stick that was off-centre then keeps its rest there.
     float restX = 0, restY = 0, restZ = 0, restU = 0, restV = 0, restR = 0;
-    int hatFlag = 0; // 1 when the hat read exactly centred (-1) at start-up; else its codes never hold
+    int hatFlag =
+        0; // 1 when the hat read exactly centred (-1) at start-up; else its codes never hold
 };
 
 constexpr int MaxSurveyedJoysticks = 4;

@@ -142,27 +142,46 @@ constexpr std::array<const char*, 256> NameByCode = [] {
 
 const char* JoystickInputName(int kind) {
     switch (kind) {
-    case 0: return "Y-";
-    case 1: return "Y+";
-    case 2: return "X-";
-    case 3: return "X+";
-    case 4: return "Z-";
-    case 5: return "Z+";
-    case 6: return "U-";
-    case 7: return "U+";
-    case 8: return "V-";
-    case 9: return "V+";
-    case 10: return "R-";
-    case 11: return "R+";
-    case 20: return "Up";
-    case 25: return "Right";
-    case 28: return "Down";
-    case 23: return "Left";
-    default: return nullptr;
+    case 0:
+        return "Y-";
+    case 1:
+        return "Y+";
+    case 2:
+        return "X-";
+    case 3:
+        return "X+";
+    case 4:
+        return "Z-";
+    case 5:
+        return "Z+";
+    case 6:
+        return "U-";
+    case 7:
+        return "U+";
+    case 8:
+        return "V-";
+    case 9:
+        return "V+";
+    case 10:
+        return "R-";
+    case 11:
+        return "R+";
+    case 20:
+        return "Up";
+    case 25:
+        return "Right";
+    case 28:
+        return "Down";
+    case 23:
+        return "Left";
+    default:
+        return nullptr;
     }
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameIgnoringCase(const std::string& a, const char* b) {
     size_t i = 0;

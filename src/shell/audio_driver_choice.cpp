@@ -13,7 +13,9 @@ std::string UpperAscii(std::string text) {
     return text;
 }
 
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
 } // namespace
 

@@ -11,7 +11,9 @@
 std::string settingsFilePath;
 bool audioDriverLinePresent = false;
 
-void SetSettingsFilePath(const std::string& path) { settingsFilePath = path; }
+void SetSettingsFilePath(const std::string& path) {
+    settingsFilePath = path;
+}
 
 namespace {
 

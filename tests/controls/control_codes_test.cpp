@@ -32,8 +32,8 @@ struct AxisCase {
 
 // Kinds 0-11 in pairs: Y, X, Z, U, V, R.
 const AxisCase AxisCases[] = {
-    {0, 1, false}, {1, 1, true},  {2, 0, false}, {3, 0, true},  {4, 2, false},  {5, 2, true},
-    {6, 4, false}, {7, 4, true},  {8, 5, false}, {9, 5, true},  {10, 3, false}, {11, 3, true},
+    {0, 1, false}, {1, 1, true}, {2, 0, false}, {3, 0, true}, {4, 2, false},  {5, 2, true},
+    {6, 4, false}, {7, 4, true}, {8, 5, false}, {9, 5, true}, {10, 3, false}, {11, 3, true},
 };
 
 std::set<int> HeldCodes(int from, int to) {
@@ -48,7 +48,7 @@ std::set<int> HeldCodes(int from, int to) {
 TEST(ControlTable, DefaultsBindPlayerOneOnly) {
     ControlTable.fill(77);
     SetControlDefaults();
-    const std::pair<int, int> expected[] = {{0, 38}, {3, 37},  {5, 39},  {8, 40},
+    const std::pair<int, int> expected[] = {{0, 38},  {3, 37},  {5, 39},  {8, 40},
                                             {10, 90}, {11, 88}, {12, 67}, {13, 86}};
     std::array<int32_t, ControlTableSize> table{};
     for (auto [entry, code] : expected) table[entry] = code;
@@ -64,12 +64,11 @@ TEST(ControlTable, ActionsFollowTheirBoundKeys) {
         int held;
     };
     const Case cases[] = {
-        {0, 1, 38, 1},  // up on the Up arrow
-        {0, 1, 40, 0},  // not on Down
-        {8, 1, 40, 1},  // down on the Down arrow
-        {3, 1, 37, 1},  {5, 1, 39, 1}, {10, 1, 90, 1}, {11, 1, 88, 1},
-        {12, 1, 67, 1}, {13, 1, 86, 1},
-        {10, 2, 90, 0}, // player 2 has nothing bound
+        {0, 1, 38, 1}, // up on the Up arrow
+        {0, 1, 40, 0}, // not on Down
+        {8, 1, 40, 1}, // down on the Down arrow
+        {3, 1, 37, 1},  {5, 1, 39, 1},  {10, 1, 90, 1}, {11, 1, 88, 1},
+        {12, 1, 67, 1}, {13, 1, 86, 1}, {10, 2, 90, 0}, // player 2 has nothing bound
         {0, 4, 38, 0},
     };
     for (const Case& c : cases) {
@@ -96,8 +95,8 @@ TEST(ControlDown, OnlyKeysTenTo254ReadAsHeld) {
     };
     // Every key of 0-255 is held; only the key range of the held test answers.
     for (int vk = 0; vk < 256; vk++) InjectKey(vk, true);
-    const Case cases[] = {{-1, 0},  {0, 0},   {1, 0},   {8, 0},   {9, 0},   {10, 1},
-                          {65, 1},  {254, 1}, {255, 0}, {256, 0}, {299, 0}, {INT32_MIN, 0}};
+    const Case cases[] = {{-1, 0}, {0, 0},   {1, 0},   {8, 0},   {9, 0},   {10, 1},
+                          {65, 1}, {254, 1}, {255, 0}, {256, 0}, {299, 0}, {INT32_MIN, 0}};
     for (const Case& c : cases) EXPECT_EQ(ControlDown(c.code), c.held) << "code " << c.code;
 }
 
@@ -147,11 +146,11 @@ TEST(ControlDown, HatRangesOverlapOnDiagonals) {
         std::set<int> held; // of 320 up, 323 left, 325 right, 328 down
     };
     const Case cases[] = {
-        {-1.0f, {}},         {0.0f, {320}},        {0.1f, {320}},        {0.125f, {320, 325}},
-        {0.19f, {320, 325}}, {0.2f, {325}},        {0.25f, {325}},       {0.3f, {325}},
-        {0.375f, {325, 328}}, {0.4f, {328}},       {0.5f, {328}},        {0.6f, {328}},
-        {0.625f, {328, 323}}, {0.7f, {323}},       {0.75f, {323}},       {0.8f, {323}},
-        {0.875f, {323, 320}}, {0.9f, {320}},       {0.99f, {320}},       {-0.5f, {}},
+        {-1.0f, {}},          {0.0f, {320}}, {0.1f, {320}},  {0.125f, {320, 325}},
+        {0.19f, {320, 325}},  {0.2f, {325}}, {0.25f, {325}}, {0.3f, {325}},
+        {0.375f, {325, 328}}, {0.4f, {328}}, {0.5f, {328}},  {0.6f, {328}},
+        {0.625f, {328, 323}}, {0.7f, {323}}, {0.75f, {323}}, {0.8f, {323}},
+        {0.875f, {323, 320}}, {0.9f, {320}}, {0.99f, {320}}, {-0.5f, {}},
     };
     for (const Case& c : cases) {
         SetJoyHat(0, c.hat);
@@ -191,7 +190,8 @@ TEST(ControlDown, ButtonsAndJoystickNumbers) {
         SetJoyButton(c.port, c.button, false);
     }
     // Joysticks 3 and 4 are absent, and codes of 500 and up name no joystick.
-    for (int code : {400, 430, 450, 480, 500, 530, 1000, INT32_MAX}) EXPECT_EQ(ControlDown(code), 0);
+    for (int code : {400, 430, 450, 480, 500, 530, 1000, INT32_MAX})
+        EXPECT_EQ(ControlDown(code), 0);
 }
 
 TEST(ControlDown, PresentFlagSwitchesAJoystickOffAndOn) {
@@ -292,8 +292,12 @@ TEST(CaptureControl, FirstHeldInputInOrder) {
         {"button 18 is the last captured", {{Input::Button, 0, 18, 0}}, 348},
         {"button 19 is never captured", {{Input::Button, 0, 19, 0}}, 0},
         {"joystick 2", {{Input::Axis, 1, 1, 0.9f}}, 351},
-        {"joystick 1 before joystick 2", {{Input::Axis, 1, 1, 0.9f}, {Input::Button, 0, 5, 0}}, 335},
-        {"small moves are not captured", {{Input::Axis, 0, 0, 0.3f}, {Input::Axis, 1, 1, -0.3f}}, 0},
+        {"joystick 1 before joystick 2",
+         {{Input::Axis, 1, 1, 0.9f}, {Input::Button, 0, 5, 0}},
+         335},
+        {"small moves are not captured",
+         {{Input::Axis, 0, 0, 0.3f}, {Input::Axis, 1, 1, -0.3f}},
+         0},
     };
     for (const Case& c : cases) {
         ResetInputState();
@@ -302,10 +306,18 @@ TEST(CaptureControl, FirstHeldInputInOrder) {
         SurveyJoysticks();
         for (const Input& in : c.inputs) {
             switch (in.kind) {
-            case Input::Key: InjectKey(in.number, true); break;
-            case Input::Axis: SetJoyAxis(in.port, in.number, in.value); break;
-            case Input::Hat: SetJoyHat(in.port, in.value); break;
-            case Input::Button: SetJoyButton(in.port, in.number, true); break;
+            case Input::Key:
+                InjectKey(in.number, true);
+                break;
+            case Input::Axis:
+                SetJoyAxis(in.port, in.number, in.value);
+                break;
+            case Input::Hat:
+                SetJoyHat(in.port, in.value);
+                break;
+            case Input::Button:
+                SetJoyButton(in.port, in.number, true);
+                break;
             }
         }
         EXPECT_EQ(CaptureControl(), c.expected) << c.what;

@@ -6,7 +6,15 @@
 // Delete this file once src/platform provides these four functions.
 #include "platform/audio.h"
 
-__attribute__((weak)) std::vector<std::string> AudioDriverNames() { return {}; }
-__attribute__((weak)) bool AudioDriverExists(const std::string&) { return false; }
-__attribute__((weak)) bool ActivateAudioDriver(const std::string&) { return false; }
-__attribute__((weak)) bool EnableOpenAL() { return false; }
+__attribute__((weak)) std::vector<std::string> AudioDriverNames() {
+    return {};
+}
+__attribute__((weak)) bool AudioDriverExists(const std::string&) {
+    return false;
+}
+__attribute__((weak)) bool ActivateAudioDriver(const std::string&) {
+    return false;
+}
+__attribute__((weak)) bool EnableOpenAL() {
+    return false;
+}
