@@ -9,15 +9,22 @@ const std::string& KeyOrRecordKey(const std::string& key) {
     return key.empty() ? RecordKey() : key;
 }
 
-// Position i (from 1) of a text uses key character (i mod k) + 1, so position 1 takes the key's
-// second character and position k its first.
-unsigned KeyCode(const std::string& key, size_t position) {
-    return static_cast<unsigned char>(key[position % key.size()]);
-}
+// Walks the key along a text: position i (from 1) uses key character (i mod k) + 1, so position 1
+// takes the key's second character and position k its first.
+struct KeyWalk {
+    const std::string& key;
+    size_t at;
+    explicit KeyWalk(const std::string& k) : key(k), at(1 % k.size()) {}
+    unsigned Next() {
+        unsigned code = static_cast<unsigned char>(key[at]);
+        if (++at == key.size()) at = 0;
+        return code;
+    }
+};
 
 void XorWithKey(std::string& text, const std::string& key) {
-    for (size_t i = 0; i < text.size(); i++)
-        text[i] = static_cast<char>(static_cast<unsigned char>(text[i]) ^ KeyCode(key, i + 1));
+    KeyWalk walk(key);
+    for (char& c : text) c = static_cast<char>(static_cast<unsigned char>(c) ^ walk.Next());
 }
 
 // Rotates left by r places (r already reduced below the length).
@@ -52,10 +59,18 @@ bool Unstage(std::string_view text, std::string& out) {
     return CheckNumber(out) == check;
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 0;
+// Digit values of every byte: "0"-"9" and "A"-"F"; anything else, lower case included, counts 0.
+struct HexTable {
+    unsigned char value[256] = {};
+    constexpr HexTable() {
+        for (int c = '0'; c <= '9'; c++) value[c] = static_cast<unsigned char>(c - '0');
+        for (int c = 'A'; c <= 'F'; c++) value[c] = static_cast<unsigned char>(c - 'A' + 10);
+    }
+};
+constexpr HexTable hexTable;
+
+unsigned HexValue(char c) {
+    return hexTable.value[static_cast<unsigned char>(c)];
 }
 
 } // namespace
@@ -76,11 +91,12 @@ std::string Scramble(const std::string& text, const std::string& key) {
     std::string second = Stage(first);
     static const char digits[] = "0123456789ABCDEF";
     std::string out;
-    out.reserve(second.size() * 2);
+    out.resize(second.size() * 2);
+    KeyWalk walk(k);
     for (size_t i = 0; i < second.size(); i++) {
-        unsigned v = (static_cast<unsigned char>(second[i]) ^ KeyCode(k, i + 1)) & 0xFF;
-        out += digits[v >> 4];
-        out += digits[v & 15];
+        unsigned v = (static_cast<unsigned char>(second[i]) ^ walk.Next()) & 0xFF;
+        out[2 * i] = digits[v >> 4];
+        out[2 * i + 1] = digits[v & 15];
     }
     return out;
 }
@@ -88,9 +104,10 @@ std::string Scramble(const std::string& text, const std::string& key) {
 std::string Unscramble(const std::string& text, const std::string& key) {
     const std::string& k = KeyOrRecordKey(key);
     std::string pairs(text.size() / 2, '\0');
+    KeyWalk walk(k);
     for (size_t i = 0; i < pairs.size(); i++) {
-        unsigned v = static_cast<unsigned>(HexValue(text[2 * i]) * 16 + HexValue(text[2 * i + 1]));
-        pairs[i] = static_cast<char>(v ^ KeyCode(k, i + 1));
+        unsigned v = HexValue(text[2 * i]) * 16 + HexValue(text[2 * i + 1]);
+        pairs[i] = static_cast<char>(v ^ walk.Next());
     }
     std::string inner;
     if (!Unstage(pairs, inner)) return "XXX";
