@@ -60,7 +60,8 @@ BENCHMARK(BM_BuildScoreTablePruning)->Unit(benchmark::kMicrosecond);
 // once for every run of the benchmark.
 const fs::path& LargeScoreFolder() {
     static const fs::path folder = [] {
-        fs::path path = fs::temp_directory_path() / "bodger-bench-scores";
+        fs::path path = fs::temp_directory_path() /
+                        ("bodger-bench-scores-" + std::to_string(std::random_device()()));
         fs::create_directories(path);
         fs::path previous = fs::current_path();
         fs::current_path(path);

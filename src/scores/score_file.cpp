@@ -122,6 +122,7 @@ void LoadScoresFromBytes(const std::string& bytes) {
     }
     // One stable sort after the whole file gives the same order as sorting after every line.
     SortScoreList();
+    scoresUnsaved = false;
 }
 
 std::string ScoreFileBytes() {
@@ -132,6 +133,7 @@ std::string ScoreFileBytes() {
 }
 
 void LoadScores() {
+    if (scoresUnsaved && !SaveScores()) return;
     if (!FileExists(ScoreFileName)) return;
     std::string bytes;
     if (!ReadWholeFile(ScoreFileName, bytes)) {
@@ -144,7 +146,10 @@ void LoadScores() {
 
 bool SaveScores() {
     std::string error;
-    if (WriteFileAtomic(ScoreFileName, ScoreFileBytes(), &error)) return true;
+    if (WriteFileAtomic(ScoreFileName, ScoreFileBytes(), &error)) {
+        scoresUnsaved = false;
+        return true;
+    }
     LogLine("\t" + ScoreFileName + " could not be saved: " + error);
     return false;
 }

@@ -27,7 +27,8 @@ void LoadScoresFromBytes(const std::string& bytes);
 std::string ScoreFileBytes();
 
 // Loads nuscores.dat from the working folder. Without the file (or when it cannot be read)
-// everything stays as it is.
+// everything stays as it is. Results filed since the last save are saved first, so reopening the
+// display never loses them; if that save fails the list in memory is kept instead of the file's.
 void LoadScores();
 // Writes nuscores.dat in one atomic step: a failed save leaves the previous file whole, logs why
 // and answers false.

@@ -6,6 +6,7 @@
 
 std::vector<ScoresRef> ScoreList;
 std::string playerName = "Player";
+bool scoresUnsaved = false;
 
 Scores::~Scores() {
     NoteRecordReleased();
@@ -27,4 +28,5 @@ void FileResult(const ScoresRef& record) {
     if (!record) return;
     ScoreList.push_back(record);
     SortScoreList();
+    scoresUnsaved = true;
 }

@@ -45,3 +45,6 @@ void SortScoreList();
 // Files the result of a game: appends the record and sorts, which puts it ahead of older ones.
 // A null reference is ignored.
 void FileResult(const ScoresRef& record);
+// Set by FileResult, cleared when the list is saved or loaded: the list holds results that the
+// score file does not have yet.
+extern bool scoresUnsaved;

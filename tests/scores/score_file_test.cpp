@@ -296,3 +296,29 @@ TEST(ScoreFile, ASaveIntoAReadOnlyFolderFailsKeepsTheOldFileAndLogsWhy) {
     EXPECT_NE(log.find("Permission denied"), std::string::npos) << log;
     EXPECT_EQ(log.find("\r\n"), log.size() - 2) << "one line: " << log;
 }
+
+TEST(ScoreFile, ReloadingKeepsResultsFiledSinceTheLastSave) {
+    ScratchDir dir;
+    ScoreList = {Record(1, "Old", 10)};
+    ASSERT_TRUE(SaveScores());
+    FileResult(Record(2, "New", 20));
+    LoadScores(); // the display was reopened
+    ASSERT_EQ(ScoreList.size(), 2u);
+    EXPECT_EQ(ScoreList[0]->Name, "New");
+    EXPECT_EQ(Unscramble(ReadAllLines("nuscores.dat")[1], ""), TextOf(2, "New", 20));
+
+    // When that save fails the results in memory win over the file.
+    fs::create_directory("locked");
+    ASSERT_TRUE(ChangeDir("locked"));
+    ASSERT_TRUE(SaveScores());
+    fs::permissions(".", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                             fs::perms::group_exec | fs::perms::others_read |
+                             fs::perms::others_exec);
+    fs::permissions(dir.path, fs::perms::all);
+    FileResult(Record(3, "Newest", 30));
+    EXPECT_TRUE(RunUnprivileged([] {
+        LoadScores();
+        return ScoreList.size() == 3 && ScoreList[0]->Name == "Newest" && scoresUnsaved;
+    }));
+    ASSERT_TRUE(ChangeDir(".."));
+}
