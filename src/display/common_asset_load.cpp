@@ -27,12 +27,12 @@ bool Present(const std::string& file) {
     return false;
 }
 
-FontRef Font(const std::string& file, float size) {
+FontRef LoadAssetFont(const std::string& file, float size) {
     if (!FileExists(file)) return nullptr;
     return LoadFont(file, static_cast<int>(size), true);
 }
 
-ImageRef Image(const std::string& file, int cellW, int cellH, bool filtered) {
+ImageRef LoadAsset(const std::string& file, int cellW, int cellH, bool filtered) {
     if (!Present(file)) return nullptr;
     return LoadImageFrames(file, cellW, cellH, true, filtered);
 }
@@ -56,12 +56,12 @@ void LoadFonts() {
         {9, &main, 14 * a},  {10, &third, 112},   {11, &third, 96},     {12, &third, 32},
         {13, &third, 20},
     };
-    for (const Slot& s : slots) UiFonts[s.slot] = Font(*s.file, s.size);
+    for (const Slot& s : slots) UiFonts[s.slot] = LoadAssetFont(*s.file, s.size);
     const int steps[9] = {8, 12, 18, 24, 32, 40, 52, 64, 96};
     const std::string* families[3] = {&main, &blue, &third};
     for (int family = 1; family <= 3; family++)
         for (int step = 0; step <= 8; step++)
-            FontTable[(family - 1) * 10 + step] = Font(*families[family - 1], steps[step] * a);
+            FontTable[(family - 1) * 10 + step] = LoadAssetFont(*families[family - 1], steps[step] * a);
 }
 
 void PlayChime() {
@@ -88,11 +88,11 @@ void LoadCommonAssets() {
     LogLine("\tDefault Fonts");
     if (inCommon) LoadFonts();
     LogLine("\tDefault Icons");
-    IconSheet = inCommon ? Image("icons.png", 16, 16, true) : nullptr;
-    IconSheetSharp = inCommon ? Image("icons.png", 16, 16, false) : nullptr;
+    IconSheet = inCommon ? LoadAsset("icons.png", 16, 16, true) : nullptr;
+    IconSheetSharp = inCommon ? LoadAsset("icons.png", 16, 16, false) : nullptr;
     LogLine("\tLogos");
-    LogoImage = inCommon ? Image("logo.png", 0, 0, true) : nullptr;
-    SiteLogoImage = inCommon ? Image("Tumblix.png", 0, 0, true) : nullptr;
+    LogoImage = inCommon ? LoadAsset("logo.png", 0, 0, true) : nullptr;
+    SiteLogoImage = inCommon ? LoadAsset("Tumblix.png", 0, 0, true) : nullptr;
     LogLine("\tBadgeGet");
     BadgeSound = inCommon && Present("open.ogg") ? LoadSound("open.ogg") : nullptr;
     if (displayOpened == 0) PlayChime();
@@ -100,7 +100,7 @@ void LoadCommonAssets() {
     LogLine("");
     LogLine("Switching to Game Folder");
     bool inData = EnterFolder(DataFolderName());
-    if (inData) BadgeSheet = Image("badges.png", 64, 64, true);
+    if (inData) BadgeSheet = LoadAsset("badges.png", 64, 64, true);
     LogLine("");
     LogLine("Loading Sound effects");
     for (int n = 1; n <= 200 && inData; n++) {

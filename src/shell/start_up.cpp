@@ -49,7 +49,7 @@ const char* const credits[32] = {
     "",
     "Graphics",
     "Font : DejaVu Sans by Bitstream and the DejaVu team",
-    "Font : Cabin by Pablo Impallari",
+    "Font : Cabin by Pablo Impallari and Igino Marini",
     "Font : Comfortaa by Johan Aakerlund",
     "Font : Bebas Neue by Ryoichi Tsunekawa",
     "All other graphics by Quorvan",
@@ -58,8 +58,8 @@ const char* const credits[32] = {
     "",
     "Additional Sound Effects",
     "created using",
-    "make-assets, the game's own synthesiser",
-    "(tools/make-assets in the game's sources)",
+    "our own synthesiser, make-assets",
+    "in this game's source: tools/make-assets",
 };
 
 const std::string rule(28, '-');
