@@ -1,0 +1,47 @@
+// make-assets: draws, synthesises and copies the game's asset pack.
+//   make-assets FILES_DIR ASSETS_DIR [PREVIEW_DIR]
+// writes FILES_DIR/Common/ and FILES_DIR/279/; ASSETS_DIR holds fonts.txt. With PREVIEW_DIR it also
+// writes enlarged copies of the pictures there, for looking at the small sheets.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "block_sheet.h"
+#include "png_writer.h"
+
+namespace {
+
+std::string previewDir;
+
+bool SavePicture(const std::filesystem::path& path, const Image& image, int previewScale) {
+    if (!WritePng(path.string(), image)) {
+        std::fprintf(stderr, "make-assets: cannot write %s\n", path.string().c_str());
+        return false;
+    }
+    if (!previewDir.empty()) {
+        std::string name = path.parent_path().filename().string() + "_" + path.filename().string();
+        WritePng((std::filesystem::path(previewDir) / name).string(), ScaleUp(image, previewScale));
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3 || argc > 4) {
+        std::fprintf(stderr, "usage: make-assets FILES_DIR ASSETS_DIR [PREVIEW_DIR]\n");
+        return 2;
+    }
+    std::filesystem::path files = argv[1];
+    std::filesystem::path common = files / "Common";
+    std::filesystem::path game = files / "279";
+    if (argc == 4) previewDir = argv[3];
+    std::error_code error;
+    std::filesystem::create_directories(common, error);
+    std::filesystem::create_directories(game, error);
+    if (!previewDir.empty()) std::filesystem::create_directories(previewDir, error);
+
+    bool ok = true;
+    ok = SavePicture(game / "blocks.png", MakeBlockSheet(), 4) && ok;
+    return ok ? 0 : 1;
+}
