@@ -7,6 +7,7 @@
 #include <string>
 
 #include "block_sheet.h"
+#include "icon_sheet.h"
 #include "png_writer.h"
 
 namespace {
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     if (!previewDir.empty()) std::filesystem::create_directories(previewDir, error);
 
     bool ok = true;
+    ok = SavePicture(common / "icons.png", MakeIconSheet(), 6) && ok;
     ok = SavePicture(game / "blocks.png", MakeBlockSheet(), 4) && ok;
     return ok ? 0 : 1;
 }
