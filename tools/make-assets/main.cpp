@@ -7,7 +7,9 @@
 #include <string>
 
 #include "block_sheet.h"
+#include "character_sheet.h"
 #include "icon_sheet.h"
+#include "logos.h"
 #include "png_writer.h"
 
 namespace {
@@ -44,6 +46,10 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     ok = SavePicture(common / "icons.png", MakeIconSheet(), 6) && ok;
+    ok = SavePicture(common / "logo.png", MakeFrameworkLogo(), 2) && ok;
+    ok = SavePicture(common / "Tumblix.png", MakeSiteLogo(), 2) && ok;
+    ok = SavePicture(game / "logo.png", MakeTitleLogo(), 1) && ok;
     ok = SavePicture(game / "blocks.png", MakeBlockSheet(), 4) && ok;
+    ok = SavePicture(game / "kdthump.png", MakeCharacterSheet(), 2) && ok;
     return ok ? 0 : 1;
 }
