@@ -36,7 +36,7 @@ Shape Letter(char letter, float scale) {
     // A glyph of the bitmap font, each cell a little square, centred in the frame.
     std::vector<LitCell> cells = TextCells(std::string(1, letter));
     float left = c - 2.5f * scale, top = c - 3.5f * scale;
-    Shape shape = Rect(0, 0, 0, 0);
+    Shape shape = Nothing();
     for (LitCell cell : cells) {
         shape = Union(shape, Rect(left + cell.column * scale, top + cell.row * scale, scale, scale));
     }
@@ -65,7 +65,7 @@ Shape Waves(int count) {
 }
 
 Shape Gear() {
-    Shape teeth = Rect(0, 0, 0, 0);
+    Shape teeth = Nothing();
     for (int i = 0; i < 8; ++i) teeth = Union(teeth, Rotate(Box(c, 2.5f, 1.5f, 2), i * 45.0f, c, c));
     return Subtract(Union(Circle(c, c, 5), teeth), Circle(c, c, 2));
 }

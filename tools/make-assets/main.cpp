@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "badge_sheet.h"
 #include "block_sheet.h"
 #include "character_sheet.h"
 #include "icon_sheet.h"
@@ -51,5 +52,6 @@ int main(int argc, char** argv) {
     ok = SavePicture(game / "logo.png", MakeTitleLogo(), 1) && ok;
     ok = SavePicture(game / "blocks.png", MakeBlockSheet(), 4) && ok;
     ok = SavePicture(game / "kdthump.png", MakeCharacterSheet(), 2) && ok;
+    ok = SavePicture(game / "badges.png", MakeBadgeSheet(), 2) && ok;
     return ok ? 0 : 1;
 }

@@ -20,6 +20,8 @@ Point Turned(Point p, float degrees, Point about) {
     return {about.x + dx * c - dy * s, about.y + dx * s + dy * c};
 }
 
+Shape Nothing() { return {[](float, float) { return 1e9f; }, 0, 0, 0, 0}; }
+
 Shape Circle(float cx, float cy, float r) {
     return {[=](float x, float y) { return Length(x - cx, y - cy) - r; }, cx - r, cy - r, cx + r,
             cy + r};

@@ -14,6 +14,7 @@ struct Shape {
     float x0 = 0, y0 = 0, x1 = 0, y1 = 0; // bounding box
 };
 
+Shape Nothing(); // the empty shape, to start a union from
 Shape Circle(float cx, float cy, float r);
 Shape Ellipse(float cx, float cy, float rx, float ry);
 Shape Box(float cx, float cy, float halfW, float halfH, float corner = 0);
