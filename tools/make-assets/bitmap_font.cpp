@@ -77,4 +77,6 @@ std::vector<LitCell> TextCells(const std::string& text) {
     return cells;
 }
 
-int TextColumns(const std::string& text) { return text.empty() ? 0 : 6 * static_cast<int>(text.size()) - 1; }
+int TextColumns(const std::string& text) {
+    return text.empty() ? 0 : 6 * static_cast<int>(text.size()) - 1;
+}

@@ -25,16 +25,24 @@ const Colour blockColours[8] = {
 
 Shape Mark(int colour) {
     switch (colour) {
-    case 0: return Circle(mid, mid, 4.5f);
-    case 1: return Ring(mid, mid, 5.0f, 2.6f);
-    case 2: return Union(Box(mid, mid, 6.5f, 1.6f), Box(mid, mid, 1.6f, 6.5f));
-    case 3: return Polygon({{mid, mid - 6.5f}, {mid + 6.8f, mid + 5.0f}, {mid - 6.8f, mid + 5.0f}});
-    case 4: return Polygon({{mid, mid - 7}, {mid + 7, mid}, {mid, mid + 7}, {mid - 7, mid}});
-    case 5: return Union(Union(Box(mid, mid - 5, 6.5f, 1.3f), Box(mid, mid, 6.5f, 1.3f)),
-                         Box(mid, mid + 5, 6.5f, 1.3f));
-    case 6: return Union(Segment({mid - 5, mid - 5}, {mid + 5, mid + 5}, 1.6f),
-                         Segment({mid - 5, mid + 5}, {mid + 5, mid - 5}, 1.6f));
-    default: return Subtract(Box(mid, mid, 5.5f, 5.5f), Box(mid, mid, 2.5f, 2.5f));
+    case 0:
+        return Circle(mid, mid, 4.5f);
+    case 1:
+        return Ring(mid, mid, 5.0f, 2.6f);
+    case 2:
+        return Union(Box(mid, mid, 6.5f, 1.6f), Box(mid, mid, 1.6f, 6.5f));
+    case 3:
+        return Polygon({{mid, mid - 6.5f}, {mid + 6.8f, mid + 5.0f}, {mid - 6.8f, mid + 5.0f}});
+    case 4:
+        return Polygon({{mid, mid - 7}, {mid + 7, mid}, {mid, mid + 7}, {mid - 7, mid}});
+    case 5:
+        return Union(Union(Box(mid, mid - 5, 6.5f, 1.3f), Box(mid, mid, 6.5f, 1.3f)),
+                     Box(mid, mid + 5, 6.5f, 1.3f));
+    case 6:
+        return Union(Segment({mid - 5, mid - 5}, {mid + 5, mid + 5}, 1.6f),
+                     Segment({mid - 5, mid + 5}, {mid + 5, mid - 5}, 1.6f));
+    default:
+        return Subtract(Box(mid, mid, 5.5f, 5.5f), Box(mid, mid, 2.5f, 2.5f));
     }
 }
 
@@ -172,14 +180,30 @@ void Flask(Canvas& c) {
 Image Item(int value) {
     Canvas c = MakeCanvas(cell, cell, factor);
     switch (value) {
-    case 9: Coin(c); break;
-    case 10: Gem(c); break;
-    case 11: Refill(c); break;
-    case 12: Converter(c); break;
-    case 13: StarItem(c); break;
-    case 14: HeartItem(c); break;
-    case 15: KeyItem(c); break;
-    default: Flask(c); break;
+    case 9:
+        Coin(c);
+        break;
+    case 10:
+        Gem(c);
+        break;
+    case 11:
+        Refill(c);
+        break;
+    case 12:
+        Converter(c);
+        break;
+    case 13:
+        StarItem(c);
+        break;
+    case 14:
+        HeartItem(c);
+        break;
+    case 15:
+        KeyItem(c);
+        break;
+    default:
+        Flask(c);
+        break;
     }
     return Resolve(c);
 }

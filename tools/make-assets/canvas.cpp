@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-Colour Rgb(float r, float g, float b, float a) { return {r, g, b, a}; }
+Colour Rgb(float r, float g, float b, float a) {
+    return {r, g, b, a};
+}
 
 Colour Mix(Colour from, Colour to, float t) {
     return {from.r + (to.r - from.r) * t, from.g + (to.g - from.g) * t,
@@ -21,7 +23,8 @@ Canvas MakeCanvas(int width, int height, int factor) {
     canvas.width = width;
     canvas.height = height;
     canvas.factor = factor;
-    canvas.samples.assign(static_cast<size_t>(width * factor) * (height * factor), Colour{0, 0, 0, 0});
+    canvas.samples.assign(static_cast<size_t>(width * factor) * (height * factor),
+                          Colour{0, 0, 0, 0});
     return canvas;
 }
 
@@ -100,7 +103,8 @@ Image Resolve(const Canvas& canvas) {
             float r = 0, g = 0, b = 0, cover = 0;
             for (int j = 0; j < f; ++j) {
                 for (int i = 0; i < f; ++i) {
-                    const Colour& s = canvas.samples[static_cast<size_t>(y * f + j) * sw + x * f + i];
+                    const Colour& s =
+                        canvas.samples[static_cast<size_t>(y * f + j) * sw + x * f + i];
                     r += s.r * s.a;
                     g += s.g * s.a;
                     b += s.b * s.a;

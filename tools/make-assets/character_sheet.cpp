@@ -17,17 +17,17 @@ const Colour steel = Rgb(176, 182, 198);
 
 // One pose. Angles are degrees from straight up, clockwise (toward the front).
 struct Pose {
-    float bob = 0;        // body lowered by this many pixels
-    float lean = 0;       // head and shoulders pushed forward
-    float backLeg = 0;    // leg swing from straight down; positive forward
+    float bob = 0;     // body lowered by this many pixels
+    float lean = 0;    // head and shoulders pushed forward
+    float backLeg = 0; // leg swing from straight down; positive forward
     float frontLeg = 0;
-    float lift = 0;       // both feet lifted (falling)
-    float arm = 110;      // the mallet arm
-    float handle = -60;   // the mallet's handle; the default rests it on the shoulder
-    float backArm = 190;  // the free arm
+    float lift = 0;      // both feet lifted (falling)
+    float arm = 110;     // the mallet arm
+    float handle = -60;  // the mallet's handle; the default rests it on the shoulder
+    float backArm = 190; // the free arm
     bool blink = false;
-    bool open = false;    // mouth open (surprise or effort)
-    bool impact = false;  // sparks where the mallet lands
+    bool open = false;   // mouth open (surprise or effort)
+    bool impact = false; // sparks where the mallet lands
 };
 
 Point Reach(Point from, float degrees, float length) {
@@ -76,7 +76,10 @@ Image Draw(const Pose& p) {
     PaintOutlined(c, torso, shirt, edge, 1.2f);
     Shape bib = Intersect(Grow(torso, -1.5f), Rect(0, (hip.y + shoulder.y) / 2 - 1, 64, 64));
     PaintSolid(c, bib, overalls);
-    PaintSolid(c, Segment({shoulder.x + 2.5f, shoulder.y + 1}, {shoulder.x + 2.5f, (hip.y + shoulder.y) / 2}, 1), overalls);
+    PaintSolid(c,
+               Segment({shoulder.x + 2.5f, shoulder.y + 1},
+                       {shoulder.x + 2.5f, (hip.y + shoulder.y) / 2}, 1),
+               overalls);
     PaintSolid(c, Circle(shoulder.x + 2.5f, (hip.y + shoulder.y) / 2 + 1, 1), hat);
 
     float hx = headCentre.x, hy = headCentre.y;
@@ -89,8 +92,10 @@ Image Draw(const Pose& p) {
         PaintSolid(c, Ellipse(hx + 3.8f, hy - 1, 1.3f, 1.9f), edge);
         PaintSolid(c, Circle(hx + 4.2f, hy - 1.8f, 0.5f), Rgb(255, 255, 255));
     }
-    if (p.open) PaintSolid(c, Ellipse(hx + 4, hy + 4.5f, 1.6f, 1.4f), Rgb(120, 30, 40));
-    else PaintSolid(c, Segment({hx + 2.5f, hy + 4.5f}, {hx + 5, hy + 4}, 0.55f), edge);
+    if (p.open)
+        PaintSolid(c, Ellipse(hx + 4, hy + 4.5f, 1.6f, 1.4f), Rgb(120, 30, 40));
+    else
+        PaintSolid(c, Segment({hx + 2.5f, hy + 4.5f}, {hx + 5, hy + 4}, 0.55f), edge);
     // The hard hat with its brim to the front.
     Shape dome = Intersect(Circle(hx, hy - 1, 8.2f), Rect(0, 0, 64, hy - 1.5f));
     Shape brim = Rect(hx - 8, hy - 3, 19, 2.6f, 1.2f);
@@ -118,33 +123,79 @@ Image Draw(const Pose& p) {
 Pose PoseOf(int frame) {
     Pose p;
     switch (frame) {
-    case 0: break;
-    case 1: p.backLeg = -22, p.frontLeg = 22, p.backArm = 170, p.bob = 0; break;
-    case 2: p.backLeg = 0, p.frontLeg = 0, p.backArm = 185, p.bob = -1; break;
-    case 3: p.backLeg = 22, p.frontLeg = -22, p.backArm = 200, p.bob = 0; break;
+    case 0:
+        break;
+    case 1:
+        p.backLeg = -22, p.frontLeg = 22, p.backArm = 170, p.bob = 0;
+        break;
+    case 2:
+        p.backLeg = 0, p.frontLeg = 0, p.backArm = 185, p.bob = -1;
+        break;
+    case 3:
+        p.backLeg = 22, p.frontLeg = -22, p.backArm = 200, p.bob = 0;
+        break;
     // Falling: arms up, legs kicking, mallet held high; 8 is also where a swing starts.
-    case 4: p.lift = 2, p.backLeg = 15, p.frontLeg = -10, p.arm = 30, p.handle = 10, p.backArm = 320, p.open = true; break;
-    case 5: p.lift = 3, p.backLeg = -10, p.frontLeg = 18, p.arm = 15, p.handle = -10, p.backArm = 330, p.open = true; break;
-    case 6: p.lift = 3, p.backLeg = 18, p.frontLeg = -14, p.arm = 0, p.handle = -30, p.backArm = 320, p.open = true; break;
-    case 7: p.lift = 2, p.backLeg = -8, p.frontLeg = 12, p.arm = -10, p.handle = -45, p.backArm = 330, p.open = true; break;
-    case 8: p.arm = -15, p.handle = -50, p.backArm = 330, p.backLeg = -8, p.frontLeg = 8; break;
+    case 4:
+        p.lift = 2, p.backLeg = 15, p.frontLeg = -10, p.arm = 30, p.handle = 10, p.backArm = 320,
+        p.open = true;
+        break;
+    case 5:
+        p.lift = 3, p.backLeg = -10, p.frontLeg = 18, p.arm = 15, p.handle = -10, p.backArm = 330,
+        p.open = true;
+        break;
+    case 6:
+        p.lift = 3, p.backLeg = 18, p.frontLeg = -14, p.arm = 0, p.handle = -30, p.backArm = 320,
+        p.open = true;
+        break;
+    case 7:
+        p.lift = 2, p.backLeg = -8, p.frontLeg = 12, p.arm = -10, p.handle = -45, p.backArm = 330,
+        p.open = true;
+        break;
+    case 8:
+        p.arm = -15, p.handle = -50, p.backArm = 330, p.backLeg = -8, p.frontLeg = 8;
+        break;
     // The swing: down in front, striking at the feet, and a small rebound.
-    case 9: p.arm = 15, p.handle = 0, p.backArm = 300, p.backLeg = -8, p.frontLeg = 8, p.lean = 1; break;
-    case 10: p.arm = 50, p.handle = 55, p.backArm = 250, p.backLeg = -10, p.frontLeg = 10, p.lean = 2, p.bob = 1; break;
-    case 11: p.arm = 85, p.handle = 105, p.backArm = 220, p.backLeg = -12, p.frontLeg = 12, p.lean = 3, p.bob = 2; break;
-    case 12: p.arm = 125, p.handle = 125, p.backArm = 210, p.backLeg = -12, p.frontLeg = 14, p.lean = 4, p.bob = 3, p.open = true; break;
-    case 13: p.arm = 135, p.handle = 115, p.backArm = 200, p.backLeg = -12, p.frontLeg = 14, p.lean = 4, p.bob = 3, p.open = true, p.impact = true; break;
-    case 14: p.arm = 138, p.handle = 112, p.backArm = 200, p.backLeg = -12, p.frontLeg = 14, p.lean = 5, p.bob = 4, p.impact = true; break;
-    case 15: p.arm = 122, p.handle = 122, p.backArm = 210, p.backLeg = -10, p.frontLeg = 12, p.lean = 3, p.bob = 2; break;
+    case 9:
+        p.arm = 15, p.handle = 0, p.backArm = 300, p.backLeg = -8, p.frontLeg = 8, p.lean = 1;
+        break;
+    case 10:
+        p.arm = 50, p.handle = 55, p.backArm = 250, p.backLeg = -10, p.frontLeg = 10, p.lean = 2,
+        p.bob = 1;
+        break;
+    case 11:
+        p.arm = 85, p.handle = 105, p.backArm = 220, p.backLeg = -12, p.frontLeg = 12, p.lean = 3,
+        p.bob = 2;
+        break;
+    case 12:
+        p.arm = 125, p.handle = 125, p.backArm = 210, p.backLeg = -12, p.frontLeg = 14, p.lean = 4,
+        p.bob = 3, p.open = true;
+        break;
+    case 13:
+        p.arm = 135, p.handle = 115, p.backArm = 200, p.backLeg = -12, p.frontLeg = 14, p.lean = 4,
+        p.bob = 3, p.open = true, p.impact = true;
+        break;
+    case 14:
+        p.arm = 138, p.handle = 112, p.backArm = 200, p.backLeg = -12, p.frontLeg = 14, p.lean = 5,
+        p.bob = 4, p.impact = true;
+        break;
+    case 15:
+        p.arm = 122, p.handle = 122, p.backArm = 210, p.backLeg = -10, p.frontLeg = 12, p.lean = 3,
+        p.bob = 2;
+        break;
     default: {
         // Idle: four little routines of four frames each.
         int routine = (frame - 16) / 4, step = frame % 4;
         float breath = (step == 1 || step == 2) ? 1 : 0;
         p.bob = breath;
-        if (routine == 0) p.blink = step == 2;                       // breathing and blinking
-        if (routine == 1) p.arm = 130, p.handle = 25 - step * 3, p.blink = step == 1; // mallet held up in front
-        if (routine == 2) p.arm = 165, p.handle = 160 + step * 3, p.lean = 1, p.blink = step == 3; // resting it on the ground
-        if (routine == 3) p.arm = -10 - step * 5, p.handle = -20 + step * 8, p.backArm = 340 - step * 10, p.open = step > 1; // cheering
+        if (routine == 0) p.blink = step == 2; // breathing and blinking
+        if (routine == 1)
+            p.arm = 130, p.handle = 25 - step * 3, p.blink = step == 1; // mallet held up in front
+        if (routine == 2)
+            p.arm = 165, p.handle = 160 + step * 3, p.lean = 1,
+            p.blink = step == 3; // resting it on the ground
+        if (routine == 3)
+            p.arm = -10 - step * 5, p.handle = -20 + step * 8, p.backArm = 340 - step * 10,
+            p.open = step > 1; // cheering
         break;
     }
     }

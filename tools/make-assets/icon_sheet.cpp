@@ -17,7 +17,9 @@ const Colour dark = Rgb(44, 44, 52);
 const Colour edge = Rgb(16, 16, 20);
 
 // Most glyphs: a light shape with a one-pixel dark edge around it.
-void Glyph(Canvas& k, const Shape& s, Colour fill = white) { PaintOutlined(k, s, fill, edge, 1.0f); }
+void Glyph(Canvas& k, const Shape& s, Colour fill = white) {
+    PaintOutlined(k, s, fill, edge, 1.0f);
+}
 
 Shape Arrow(float degrees) {
     // Pointing up, then turned.
@@ -26,7 +28,9 @@ Shape Arrow(float degrees) {
     return Rotate(Union(head, stem), degrees, c, c);
 }
 
-Shape Tick() { return Union(Segment({3, 8.5f}, {6.5f, 12}, 1.5f), Segment({6.5f, 12}, {13, 4}, 1.5f)); }
+Shape Tick() {
+    return Union(Segment({3, 8.5f}, {6.5f, 12}, 1.5f), Segment({6.5f, 12}, {13, 4}, 1.5f));
+}
 
 Shape Cross() {
     return Union(Segment({4, 4}, {12, 12}, 1.6f), Segment({4, 12}, {12, 4}, 1.6f));
@@ -38,14 +42,15 @@ Shape Letter(char letter, float scale) {
     float left = c - 2.5f * scale, top = c - 3.5f * scale;
     Shape shape = Nothing();
     for (LitCell cell : cells) {
-        shape = Union(shape, Rect(left + cell.column * scale, top + cell.row * scale, scale, scale));
+        shape =
+            Union(shape, Rect(left + cell.column * scale, top + cell.row * scale, scale, scale));
     }
     return shape;
 }
 
 Shape Speaker(float shift) {
-    return Union(Rect(1.5f + shift, 6, 3, 4), Polygon({{4 + shift, 6}, {8 + shift, 2.5f},
-                                                      {8 + shift, 13.5f}, {4 + shift, 10}}));
+    return Union(Rect(1.5f + shift, 6, 3, 4),
+                 Polygon({{4 + shift, 6}, {8 + shift, 2.5f}, {8 + shift, 13.5f}, {4 + shift, 10}}));
 }
 
 Shape Arc(float cx, float cy, float r, float thickness, float from, float to) {
@@ -66,7 +71,8 @@ Shape Waves(int count) {
 
 Shape Gear() {
     Shape teeth = Nothing();
-    for (int i = 0; i < 8; ++i) teeth = Union(teeth, Rotate(Box(c, 2.5f, 1.5f, 2), i * 45.0f, c, c));
+    for (int i = 0; i < 8; ++i)
+        teeth = Union(teeth, Rotate(Box(c, 2.5f, 1.5f, 2), i * 45.0f, c, c));
     return Subtract(Union(Circle(c, c, 5), teeth), Circle(c, c, 2));
 }
 
@@ -81,23 +87,40 @@ Shape FilmStrip() {
 
 Shape Pointer() {
     // The tip sits in the top-left pixel: the game draws this frame with its corner at the mouse.
-    return Polygon({{0.5f, 0.5f}, {0.5f, 14.5f}, {4.2f, 11.2f}, {6.8f, 15.5f}, {9.4f, 14.3f},
-                    {6.9f, 10.2f}, {11.6f, 10.2f}});
+    return Polygon({{0.5f, 0.5f},
+                    {0.5f, 14.5f},
+                    {4.2f, 11.2f},
+                    {6.8f, 15.5f},
+                    {9.4f, 14.3f},
+                    {6.9f, 10.2f},
+                    {11.6f, 10.2f}});
 }
 
 void DrawFrame(Canvas& k, int frame) {
     switch (frame) {
-    case 0: Paint(k, Circle(c, c, 6.5f), Bevel(white, 2, c, c)); break; // the engine test's sprite
-    case 1: Glyph(k, Arrow(0)); break;
-    case 2: Glyph(k, Arrow(180)); break;
+    case 0:
+        Paint(k, Circle(c, c, 6.5f), Bevel(white, 2, c, c));
+        break; // the engine test's sprite
+    case 1:
+        Glyph(k, Arrow(0));
+        break;
+    case 2:
+        Glyph(k, Arrow(180));
+        break;
     case 3: // key cap: a lit rim round a dark face that the key's name is written over
         PaintSolid(k, Box(c, c, 7.5f, 7.5f, 2.5f), edge);
         Paint(k, Box(c, c, 6.8f, 6.8f, 2), Bevel(light, 1.6f, c, c));
         Paint(k, Box(c, 7.4f, 4.8f, 4.6f, 1.5f), VerticalGradient(Rgb(70, 70, 80), dark, 3, 12));
         break;
-    case 4: Glyph(k, Arrow(270)); break;
-    case 5: Glyph(k, Arrow(90)); break;
-    case 6: Glyph(k, Tick()); break;
+    case 4:
+        Glyph(k, Arrow(270));
+        break;
+    case 5:
+        Glyph(k, Arrow(90));
+        break;
+    case 6:
+        Glyph(k, Tick());
+        break;
     case 7: // chart point, tinted by the chart
         PaintSolid(k, Circle(c, c, 4), grey);
         PaintSolid(k, Circle(c, c, 3), white);
@@ -107,7 +130,10 @@ void DrawFrame(Canvas& k, int frame) {
         PaintOutlined(k, pad, light, edge, 0.8f);
         PaintSolid(k, Circle(c, c, 1.6f), dark);
         for (int i = 0; i < 4; ++i)
-            PaintSolid(k, Rotate(Polygon({{c, 1.8f}, {c + 1.6f, 3.8f}, {c - 1.6f, 3.8f}}), i * 90.0f, c, c), dark);
+            PaintSolid(
+                k,
+                Rotate(Polygon({{c, 1.8f}, {c + 1.6f, 3.8f}, {c - 1.6f, 3.8f}}), i * 90.0f, c, c),
+                dark);
         break;
     }
     case 9: // analogue stick: a socket with the stick standing in it
@@ -143,12 +169,19 @@ void DrawFrame(Canvas& k, int frame) {
             Glyph(k, Rotate(corner, i * 90.0f, c, c));
         }
         break;
-    case 15: Glyph(k, Cross()); break;
-    case 16: Glyph(k, Star(c, c + 0.6f, 7, 3, 5)); break;
-    case 17: Glyph(k, Heart(c, c + 0.5f, 13)); break;
+    case 15:
+        Glyph(k, Cross());
+        break;
+    case 16:
+        Glyph(k, Star(c, c + 0.6f, 7, 3, 5));
+        break;
+    case 17:
+        Glyph(k, Heart(c, c + 0.5f, 13));
+        break;
     case 18: // film strip with every frame drawn: all frames, the best renderer
         Glyph(k, FilmStrip(), light);
-        for (int i = 0; i < 3; ++i) PaintSolid(k, Rect(4.2f, 3 + i * 3.6f, 7.6f, 2.8f), Rgb(250, 250, 250));
+        for (int i = 0; i < 3; ++i)
+            PaintSolid(k, Rect(4.2f, 3 + i * 3.6f, 7.6f, 2.8f), Rgb(250, 250, 250));
         break;
     case 19: // film strip with a frame left out: frame skipping, the second renderer
         Glyph(k, FilmStrip(), light);
@@ -180,9 +213,15 @@ void DrawFrame(Canvas& k, int frame) {
         Paint(k, Box(c, c, 3, 6.7f, 1.6f), Bevel(white, 1.3f, c, c));
         PaintSolid(k, Box(c, c, 1.6f, 0.5f), grey);
         break;
-    case 24: Glyph(k, Union(Speaker(0), Waves(1))); break;
-    case 25: Glyph(k, Union(Speaker(0), Waves(2))); break;
-    case 26: Glyph(k, Union(Speaker(0), Waves(3))); break;
+    case 24:
+        Glyph(k, Union(Speaker(0), Waves(1)));
+        break;
+    case 25:
+        Glyph(k, Union(Speaker(0), Waves(2)));
+        break;
+    case 26:
+        Glyph(k, Union(Speaker(0), Waves(3)));
+        break;
     case 27: // headphones
         Glyph(k, Union(Union(Arc(c, 9, 6, 1.6f, 180, 360), Rect(1.5f, 8.5f, 3.5f, 6, 1)),
                        Rect(11, 8.5f, 3.5f, 6, 1)));
@@ -193,16 +232,29 @@ void DrawFrame(Canvas& k, int frame) {
         PaintSolid(k, Circle(c, 10.2f, 3.2f), dark);
         PaintSolid(k, Circle(c, 10.2f, 1.2f), grey);
         break;
-    case 29: Glyph(k, Union(Speaker(0), Union(Segment({10, 5.5f}, {14, 10.5f}, 0.9f),
-                                              Segment({10, 10.5f}, {14, 5.5f}, 0.9f))));
+    case 29:
+        Glyph(k, Union(Speaker(0), Union(Segment({10, 5.5f}, {14, 10.5f}, 0.9f),
+                                         Segment({10, 10.5f}, {14, 5.5f}, 0.9f))));
         break; // silent driver
-    case 30: Glyph(k, Union(Box(c, c, 6, 1.8f), Box(c, c, 1.8f, 6))); break;
-    case 31: Glyph(k, Box(c, c, 6, 1.8f)); break;
-    case 32: Glyph(k, Letter('?', 2)); break;
-    case 33: Glyph(k, Letter('!', 2)); break;
-    case 34: Glyph(k, Gear(), light); break;
-    case 35: Glyph(k, Subtract(Union(Polygon({{c, 1.5f}, {14.5f, 8}, {1.5f, 8}}), Rect(3.5f, 7, 9, 7.5f)),
-                               Rect(6.8f, 10, 2.4f, 4.6f)));
+    case 30:
+        Glyph(k, Union(Box(c, c, 6, 1.8f), Box(c, c, 1.8f, 6)));
+        break;
+    case 31:
+        Glyph(k, Box(c, c, 6, 1.8f));
+        break;
+    case 32:
+        Glyph(k, Letter('?', 2));
+        break;
+    case 33:
+        Glyph(k, Letter('!', 2));
+        break;
+    case 34:
+        Glyph(k, Gear(), light);
+        break;
+    case 35:
+        Glyph(k,
+              Subtract(Union(Polygon({{c, 1.5f}, {14.5f, 8}, {1.5f, 8}}), Rect(3.5f, 7, 9, 7.5f)),
+                       Rect(6.8f, 10, 2.4f, 4.6f)));
         break;
     case 36: // padlock
         Glyph(k, Arc(c, 7, 3.6f, 1.6f, 180, 360));
@@ -210,54 +262,83 @@ void DrawFrame(Canvas& k, int frame) {
         Glyph(k, Rect(3, 7.5f, 10, 7, 1), light);
         PaintSolid(k, Circle(c, 10.5f, 1.2f), dark);
         break;
-    case 37: Glyph(k, Union(Union(Ellipse(5, 12, 2.8f, 2.1f), Ellipse(11.5f, 10.5f, 2.8f, 2.1f)),
-                           Union(Union(Rect(6.6f, 2.5f, 1.4f, 9.5f), Rect(13.1f, 1, 1.4f, 9.5f)),
-                                 Polygon({{6.6f, 2.5f}, {14.5f, 1}, {14.5f, 3.5f}, {6.6f, 5}}))));
+    case 37:
+        Glyph(k, Union(Union(Ellipse(5, 12, 2.8f, 2.1f), Ellipse(11.5f, 10.5f, 2.8f, 2.1f)),
+                       Union(Union(Rect(6.6f, 2.5f, 1.4f, 9.5f), Rect(13.1f, 1, 1.4f, 9.5f)),
+                             Polygon({{6.6f, 2.5f}, {14.5f, 1}, {14.5f, 3.5f}, {6.6f, 5}}))));
         break;
-    case 38: Glyph(k, Ring(c, c, 5.5f, 2)); break;
+    case 38:
+        Glyph(k, Ring(c, c, 5.5f, 2));
+        break;
     case 39:
         Glyph(k, Ring(c, c, 5.5f, 2));
         PaintSolid(k, Circle(c, c, 2.5f), white);
         break;
-    case 40: Glyph(k, Subtract(Rect(2, 2, 12, 12, 1.5f), Rect(4, 4, 8, 8))); break;
+    case 40:
+        Glyph(k, Subtract(Rect(2, 2, 12, 12, 1.5f), Rect(4, 4, 8, 8)));
+        break;
     case 41:
         Glyph(k, Subtract(Rect(2, 2, 12, 12, 1.5f), Rect(4, 4, 8, 8)));
         Glyph(k, Tick());
         break;
-    case 42: Glyph(k, Union(Polygon({{1, c}, {8, 3}, {8, 13}}), Polygon({{7.5f, c}, {14.5f, 3}, {14.5f, 13}}))); break;
-    case 43: Glyph(k, Union(Polygon({{15, c}, {8, 3}, {8, 13}}), Polygon({{8.5f, c}, {1.5f, 3}, {1.5f, 13}}))); break;
-    case 44: Glyph(k, Polygon({{4, 2}, {13.5f, c}, {4, 14}})); break;
-    case 45: Glyph(k, Union(Rect(3.5f, 2.5f, 3, 11), Rect(9.5f, 2.5f, 3, 11))); break;
-    case 46: Glyph(k, Rect(3, 3, 10, 10, 1)); break;
+    case 42:
+        Glyph(k, Union(Polygon({{1, c}, {8, 3}, {8, 13}}),
+                       Polygon({{7.5f, c}, {14.5f, 3}, {14.5f, 13}})));
+        break;
+    case 43:
+        Glyph(k, Union(Polygon({{15, c}, {8, 3}, {8, 13}}),
+                       Polygon({{8.5f, c}, {1.5f, 3}, {1.5f, 13}})));
+        break;
+    case 44:
+        Glyph(k, Polygon({{4, 2}, {13.5f, c}, {4, 14}}));
+        break;
+    case 45:
+        Glyph(k, Union(Rect(3.5f, 2.5f, 3, 11), Rect(9.5f, 2.5f, 3, 11)));
+        break;
+    case 46:
+        Glyph(k, Rect(3, 3, 10, 10, 1));
+        break;
     case 47: { // go round again
         Shape arc = Arc(c, c, 5, 2.2f, -60, 230);
         Point tip = Turned({c + 5, c}, -60, {c, c});
-        Glyph(k, Union(arc, Polygon({{tip.x - 3.5f, tip.y - 1.2f}, {tip.x + 2.8f, tip.y - 2.2f}, {tip.x + 0.6f, tip.y + 3.4f}})));
+        Glyph(k, Union(arc, Polygon({{tip.x - 3.5f, tip.y - 1.2f},
+                                     {tip.x + 2.8f, tip.y - 2.2f},
+                                     {tip.x + 0.6f, tip.y + 3.4f}})));
         break;
     }
-    case 48: Glyph(k, Union(Ring(6.5f, 6.5f, 4, 2), Segment({9.5f, 9.5f}, {13.5f, 13.5f}, 1.5f))); break;
+    case 48:
+        Glyph(k, Union(Ring(6.5f, 6.5f, 4, 2), Segment({9.5f, 9.5f}, {13.5f, 13.5f}, 1.5f)));
+        break;
     case 49:
         Glyph(k, Circle(c, c, 6.5f));
-        PaintSolid(k, Union(Segment({c, c}, {c, 3.8f}, 0.8f), Segment({c, c}, {11, c}, 0.8f)), dark);
+        PaintSolid(k, Union(Segment({c, c}, {c, 3.8f}, 0.8f), Segment({c, c}, {11, c}, 0.8f)),
+                   dark);
         break;
     case 50: // trophy
-        Glyph(k, Union(Union(Polygon({{3, 2}, {13, 2}, {11.5f, 7.5f}, {c, 10}, {4.5f, 7.5f}}), Rect(7, 9, 2, 3)),
+        Glyph(k, Union(Union(Polygon({{3, 2}, {13, 2}, {11.5f, 7.5f}, {c, 10}, {4.5f, 7.5f}}),
+                             Rect(7, 9, 2, 3)),
                        Rect(4.5f, 12, 7, 2.5f, 0.5f)));
-        PaintSolid(k, Union(Arc(3.5f, 4.8f, 2, 1, 90, 270), Arc(12.5f, 4.8f, 2, 1, -90, 90)), white);
+        PaintSolid(k, Union(Arc(3.5f, 4.8f, 2, 1, 90, 270), Arc(12.5f, 4.8f, 2, 1, -90, 90)),
+                   white);
         break;
     case 51: // hammer
         Glyph(k, Rotate(Box(c, 10, 1.3f, 5), 40, c, c), Rgb(200, 150, 100));
         Glyph(k, Rotate(Box(c, 3.5f, 5, 2.4f, 0.5f), 40, c, c), light);
         break;
-    case 52: Paint(k, Rect(2, 2, 12, 12, 1.5f), Bevel(light, 2.5f, c, c)); break;
+    case 52:
+        Paint(k, Rect(2, 2, 12, 12, 1.5f), Bevel(light, 2.5f, c, c));
+        break;
     case 53:
         Glyph(k, Circle(c, c, 6.5f), Rgb(240, 200, 70));
         PaintSolid(k, Ring(c, c, 4.2f, 0.9f), Rgb(190, 140, 30));
         break;
-    case 54: Glyph(k, Polygon({{4, 3}, {12, 3}, {15, 7}, {c, 14.5f}, {1, 7}}), Rgb(140, 210, 255));
+    case 54:
+        Glyph(k, Polygon({{4, 3}, {12, 3}, {15, 7}, {c, 14.5f}, {1, 7}}), Rgb(140, 210, 255));
         PaintSolid(k, Polygon({{4, 3}, {12, 3}, {15, 7}, {1, 7}}), Rgb(210, 240, 255));
         break;
-    case 55: Glyph(k, Union(Rect(2.5f, 1.5f, 1.8f, 13.5f), Polygon({{4, 2}, {14, 4.8f}, {4, 8.5f}}))); break;
+    case 55:
+        Glyph(k, Union(Rect(2.5f, 1.5f, 1.8f, 13.5f), Polygon({{4, 2}, {14, 4.8f}, {4, 8.5f}})));
+        break;
     case 56:
         Glyph(k, Intersect(Circle(c, 14, 9.5f), Circle(c, 2, 9.5f)));
         PaintSolid(k, Circle(c, c, 2.6f), dark);
@@ -267,13 +348,23 @@ void DrawFrame(Canvas& k, int frame) {
         Glyph(k, Circle(c, c, 7), Rgb(110, 150, 230));
         PaintSolid(k, Union(Circle(c, 4.5f, 1.2f), Rect(7, 6.5f, 2, 6)), white);
         break;
-    case 58: Glyph(k, Arrow(45)); break;
-    case 59: Glyph(k, Union(Arc(c, 8.5f, 5, 2, -50, 230), Segment({c, 2}, {c, 8}, 1.1f))); break;
-    case 60: // bell
-        Glyph(k, Union(Union(Polygon({{c, 2}, {12, 5}, {13, 11.5f}, {3, 11.5f}, {4, 5}}), Rect(2, 11, 12, 1.8f, 0.8f)),
-                       Circle(c, 13.5f, 1.6f)), Rgb(240, 210, 90));
+    case 58:
+        Glyph(k, Arrow(45));
         break;
-    case 61: Glyph(k, Polygon({{10, 0.8f}, {3, 9}, {7.5f, 9}, {5.5f, 15.2f}, {13, 6.5f}, {8.5f, 6.5f}}), Rgb(250, 230, 90)); break;
+    case 59:
+        Glyph(k, Union(Arc(c, 8.5f, 5, 2, -50, 230), Segment({c, 2}, {c, 8}, 1.1f)));
+        break;
+    case 60: // bell
+        Glyph(k,
+              Union(Union(Polygon({{c, 2}, {12, 5}, {13, 11.5f}, {3, 11.5f}, {4, 5}}),
+                          Rect(2, 11, 12, 1.8f, 0.8f)),
+                    Circle(c, 13.5f, 1.6f)),
+              Rgb(240, 210, 90));
+        break;
+    case 61:
+        Glyph(k, Polygon({{10, 0.8f}, {3, 9}, {7.5f, 9}, {5.5f, 15.2f}, {13, 6.5f}, {8.5f, 6.5f}}),
+              Rgb(250, 230, 90));
+        break;
     case 62:
         Glyph(k, Ring(c, c, 5, 1.4f));
         Glyph(k, Union(Union(Rect(7.3f, 1, 1.4f, 4), Rect(7.3f, 11, 1.4f, 4)),

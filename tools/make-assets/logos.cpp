@@ -13,11 +13,13 @@ void Lettering(Canvas& c, const std::string& text, float centreX, float top, flo
     float left = centreX - TextColumns(text) * cell / 2;
     // Every cell's outline first, then the faces, so the outline only shows round the letters.
     for (LitCell lit : TextCells(text)) {
-        PaintSolid(c, Rect(left + lit.column * cell - 2, top + lit.row * cell - 2, cell + 4, cell + 4, 2),
-                   edge);
+        PaintSolid(
+            c, Rect(left + lit.column * cell - 2, top + lit.row * cell - 2, cell + 4, cell + 4, 2),
+            edge);
     }
     for (LitCell lit : TextCells(text)) {
-        Shape square = Rect(left + lit.column * cell, top + lit.row * cell, cell, cell, cell * 0.15f);
+        Shape square =
+            Rect(left + lit.column * cell, top + lit.row * cell, cell, cell, cell * 0.15f);
         Paint(c, square, VerticalGradient(upper, lower, top, top + fontRows * cell));
     }
 }

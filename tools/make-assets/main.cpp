@@ -9,9 +9,13 @@
 #include "badge_sheet.h"
 #include "block_sheet.h"
 #include "character_sheet.h"
+#include "font_copy.h"
 #include "icon_sheet.h"
 #include "logos.h"
+#include "ogg_writer.h"
 #include "png_writer.h"
+#include "sound_effects.h"
+#include "wav_writer.h"
 
 namespace {
 
@@ -27,6 +31,12 @@ bool SavePicture(const std::filesystem::path& path, const Image& image, int prev
         WritePng((std::filesystem::path(previewDir) / name).string(), ScaleUp(image, previewScale));
     }
     return true;
+}
+
+bool SaveSound(const std::filesystem::path& path, const Samples& sound) {
+    if (WriteWav(path.string(), {sound})) return true;
+    std::fprintf(stderr, "make-assets: cannot write %s\n", path.string().c_str());
+    return false;
 }
 
 } // namespace
@@ -53,5 +63,24 @@ int main(int argc, char** argv) {
     ok = SavePicture(game / "blocks.png", MakeBlockSheet(), 4) && ok;
     ok = SavePicture(game / "kdthump.png", MakeCharacterSheet(), 2) && ok;
     ok = SavePicture(game / "badges.png", MakeBadgeSheet(), 2) && ok;
+
+    ok = SaveSound(game / "001.wav", SmallPrize()) && ok;
+    ok = SaveSound(game / "002.wav", BigPrize()) && ok;
+    ok = SaveSound(game / "003.wav", Converter()) && ok;
+    ok = SaveSound(game / "004.wav", BashRefill()) && ok;
+    ok = SaveSound(game / "005.wav", GroupBurst()) && ok;
+    ok = SaveSound(game / "010.wav", HammerThud(0)) && ok;
+    ok = SaveSound(game / "011.wav", HammerThud(1)) && ok;
+    ok = SaveSound(game / "012.wav", HammerThud(2)) && ok;
+    ok = SaveSound(game / "098.wav", MenuClick()) && ok;
+    Samples left, right;
+    StartupChime(left, right);
+    if (!WriteOgg((common / "open.ogg").string(), left, right)) {
+        std::fprintf(stderr, "make-assets: cannot write %s\n",
+                     (common / "open.ogg").string().c_str());
+        ok = false;
+    }
+
+    ok = CopyFonts(std::filesystem::path(argv[2]) / "fonts.txt", common) && ok;
     return ok ? 0 : 1;
 }

@@ -6,7 +6,9 @@
 
 namespace {
 
-float Length(float x, float y) { return std::sqrt(x * x + y * y); }
+float Length(float x, float y) {
+    return std::sqrt(x * x + y * y);
+}
 
 constexpr float degree = std::numbers::pi_v<float> / 180.0f;
 
@@ -20,7 +22,9 @@ Point Turned(Point p, float degrees, Point about) {
     return {about.x + dx * c - dy * s, about.y + dx * s + dy * c};
 }
 
-Shape Nothing() { return {[](float, float) { return 1e9f; }, 0, 0, 0, 0}; }
+Shape Nothing() {
+    return {[](float, float) { return 1e9f; }, 0, 0, 0, 0};
+}
 
 Shape Circle(float cx, float cy, float r) {
     return {[=](float x, float y) { return Length(x - cx, y - cy) - r; }, cx - r, cy - r, cx + r,
@@ -112,8 +116,8 @@ Shape Star(float cx, float cy, float outer, float inner, int points, float turnD
 Shape Heart(float cx, float cy, float size) {
     // Two circles over a downward triangle.
     float r = size * 0.3f;
-    Shape lobes =
-        Union(Circle(cx - size * 0.26f, cy - size * 0.12f, r), Circle(cx + size * 0.26f, cy - size * 0.12f, r));
+    Shape lobes = Union(Circle(cx - size * 0.26f, cy - size * 0.12f, r),
+                        Circle(cx + size * 0.26f, cy - size * 0.12f, r));
     Shape tip = Polygon({{cx - size * 0.54f, cy - size * 0.06f},
                          {cx, cy - size * 0.14f},
                          {cx + size * 0.54f, cy - size * 0.06f},

@@ -19,7 +19,7 @@ Shape Circle(float cx, float cy, float r);
 Shape Ellipse(float cx, float cy, float rx, float ry);
 Shape Box(float cx, float cy, float halfW, float halfH, float corner = 0);
 Shape Rect(float x, float y, float w, float h, float corner = 0); // by its top-left corner
-Shape Segment(Point a, Point b, float r);                        // a capsule of radius r
+Shape Segment(Point a, Point b, float r);                         // a capsule of radius r
 Shape Polygon(std::vector<Point> points);
 Shape Ring(float cx, float cy, float r, float thickness);
 Shape Star(float cx, float cy, float outer, float inner, int points, float turnDegrees = -90);
