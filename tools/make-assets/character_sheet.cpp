@@ -179,8 +179,8 @@ Pose PoseOf(int frame) {
         p.bob = 4, p.impact = true;
         break;
     case 15:
-        p.arm = 122, p.handle = 122, p.backArm = 210, p.backLeg = -10, p.frontLeg = 12, p.lean = 3,
-        p.bob = 2;
+        p.arm = 90, p.handle = 140, p.backArm = 210, p.backLeg = -10, p.frontLeg = 12, p.lean = 3,
+        p.bob = 1;
         break;
     default: {
         // Idle: four little routines of four frames each.
@@ -190,9 +190,8 @@ Pose PoseOf(int frame) {
         if (routine == 0) p.blink = step == 2; // breathing and blinking
         if (routine == 1)
             p.arm = 130, p.handle = 25 - step * 3, p.blink = step == 1; // mallet held up in front
-        if (routine == 2)
-            p.arm = 165, p.handle = 160 + step * 3, p.lean = 1,
-            p.blink = step == 3; // resting it on the ground
+        if (routine == 2) // mallet on the shoulder, waving with the free hand
+            p.backArm = 300 + step * 15, p.blink = step == 3;
         if (routine == 3)
             p.arm = -10 - step * 5, p.handle = -20 + step * 8, p.backArm = 340 - step * 10,
             p.open = step > 1; // cheering
