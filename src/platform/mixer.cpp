@@ -1,5 +1,6 @@
 // Our own mixer: channels with volume, linear pan and a playback rate by linear interpolation,
-// mixed in float and clipped. No packaged mixer does per-channel rates, which the hammer blows need.
+// mixed in float and clipped. No packaged mixer does per-channel rates, which the hammer blows
+// need.
 #include <algorithm>
 #include <cmath>
 #include <mutex>
@@ -8,6 +9,9 @@
 #include "platform/audio.h"
 
 namespace {
+
+// Far above any rate the game asks for; it keeps the position a finite number of frames.
+constexpr float MaxChannelRate = 64.0f;
 
 struct Channel {
     SoundRef sound;
@@ -61,19 +65,24 @@ void PrepareChannel(int handle, const SoundRef& sound) {
     }
 }
 
+// A value that is not a number would poison the whole mix (and a position that is not a number
+// cannot be turned into a frame index), so it reads as the neutral setting.
 void SetChannelVolume(int handle, float volume) {
     std::lock_guard<std::mutex> hold(mixerLock);
+    if (std::isnan(volume)) volume = 0;
     if (Channel* c = Find(handle)) c->volume = std::clamp(volume, 0.0f, 1.0f);
 }
 
 void SetChannelPan(int handle, float pan) {
     std::lock_guard<std::mutex> hold(mixerLock);
+    if (std::isnan(pan)) pan = 0;
     if (Channel* c = Find(handle)) c->pan = std::clamp(pan, -1.0f, 1.0f);
 }
 
 void SetChannelRate(int handle, float rate) {
     std::lock_guard<std::mutex> hold(mixerLock);
-    if (Channel* c = Find(handle)) c->rate = std::max(rate, 0.0f);
+    if (std::isnan(rate)) rate = 1;
+    if (Channel* c = Find(handle)) c->rate = std::clamp(rate, 0.0f, MaxChannelRate);
 }
 
 void StartChannel(int handle) {
