@@ -22,6 +22,7 @@ constexpr int MaxSoundSeconds = 600;
 constexpr int64_t MaxSoundFrames = int64_t{MaxSoundSeconds} * MixRate;
 constexpr int MinSourceRate = 1000;
 constexpr int MaxSourceRate = 384000;
+constexpr int ResamplerPadFrames = 4096;
 
 bool SourceRateUsable(long rate) {
     return rate >= MinSourceRate && rate <= MaxSourceRate;
@@ -46,16 +47,26 @@ SoundRef Convert(SDL_AudioFormat format, int channels, int rate, const void* dat
     SDL_AudioStream* stream =
         SDL_NewAudioStream(format, static_cast<Uint8>(channels), rate, AUDIO_F32SYS, 2, MixRate);
     if (!stream) return nullptr;
+    // The resampler keeps back the last few hundred frames of its input even when flushed, so a
+    // stretch of silence follows the sound in, and the result is cut to the converted length.
+    const std::vector<Uint8> pad(static_cast<size_t>(frameBytes) * ResamplerPadFrames,
+                                 format == AUDIO_U8 ? 0x80 : 0);
     auto sound = std::make_shared<Sound>();
     bool ok = SDL_AudioStreamPut(stream, data, static_cast<int>(frames * frameBytes)) == 0 &&
+              (rate == MixRate ||
+               SDL_AudioStreamPut(stream, pad.data(), static_cast<int>(pad.size())) == 0) &&
               SDL_AudioStreamFlush(stream) == 0;
-    if (ok) {
+    // The stream hands out what it has converted in pieces; take until it is empty.
+    size_t have = 0;
+    while (ok) {
         const int available = SDL_AudioStreamAvailable(stream);
-        sound->samples.resize(static_cast<size_t>(available) / sizeof(float));
-        const int got = SDL_AudioStreamGet(stream, sound->samples.data(), available);
-        ok = got >= 0;
-        if (ok) sound->samples.resize(static_cast<size_t>(got) / (2 * sizeof(float)) * 2);
+        if (available <= 0) break;
+        sound->samples.resize(have + static_cast<size_t>(available) / sizeof(float) + 2);
+        const int got = SDL_AudioStreamGet(stream, sound->samples.data() + have, available);
+        if (got <= 0) break;
+        have += static_cast<size_t>(got) / sizeof(float);
     }
+    sound->samples.resize(std::min<size_t>(have / 2, ConvertedFrames(frames, rate)) * 2);
     SDL_FreeAudioStream(stream);
     if (!ok || sound->samples.empty()) return nullptr;
     return sound;
