@@ -9,6 +9,7 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/audio.h"
@@ -69,12 +70,45 @@ SoundRef Convert(SDL_AudioFormat format, int channels, int rate, const void* dat
     sound->samples.resize(std::min<size_t>(have / 2, ConvertedFrames(frames, rate)) * 2);
     SDL_FreeAudioStream(stream);
     if (!ok || sound->samples.empty()) return nullptr;
+    // A float file may hold values that are not numbers; one of them would spoil the whole mix.
+    for (float& sample : sound->samples) {
+        if (!std::isfinite(sample)) sample = 0;
+    }
     return sound;
+}
+
+uint32_t ReadLittle32(const unsigned char* at) {
+    return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<uint32_t>(at[3]) << 24);
+}
+
+void WriteLittle32(unsigned char* at, uint32_t value) {
+    for (int i = 0; i < 4; i++) at[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// SDL's loader allocates what a chunk header claims before reading it, so a damaged length field
+// would ask for up to 4 GB. A copy of the file with every length cut to the bytes that are really
+// there costs little for sounds of this size and leaves SDL nothing to over-allocate.
+void CutChunkLengths(std::vector<unsigned char>& file) {
+    const size_t size = file.size();
+    WriteLittle32(&file[4], std::min<uint32_t>(ReadLittle32(&file[4]), size - 8));
+    size_t at = 12;
+    while (at + 8 <= size) {
+        const size_t room = size - at - 8;
+        uint32_t length = ReadLittle32(&file[at + 4]);
+        if (length > room) {
+            WriteLittle32(&file[at + 4], static_cast<uint32_t>(room));
+            break;
+        }
+        at += 8 + length + (length & 1); // chunks are padded to even lengths
+    }
 }
 
 SoundRef LoadWav(const void* data, size_t size) {
     if (size > static_cast<size_t>(INT32_MAX)) return nullptr;
-    SDL_RWops* source = SDL_RWFromConstMem(data, static_cast<int>(size));
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    std::vector<unsigned char> file(bytes, bytes + size);
+    CutChunkLengths(file);
+    SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
     if (!source) return nullptr;
     SDL_AudioSpec spec;
     Uint8* buffer = nullptr;

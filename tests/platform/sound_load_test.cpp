@@ -114,6 +114,12 @@ TEST(SoundLoad, WavCutShortInItsDataKeepsTheWholeFrames) {
     SoundRef sound = Load(wav.substr(0, 44 + 4 * 300 + 3));
     ASSERT_NE(sound, nullptr);
     EXPECT_EQ(sound->frames(), 300);
+    // A length field claiming far more than the file holds reads the same way.
+    std::string claimsMore = wav;
+    claimsMore.replace(40, 4, std::string("\x00\xff\xff\xff", 4));
+    sound = Load(claimsMore);
+    ASSERT_NE(sound, nullptr);
+    EXPECT_EQ(sound->frames(), 1000);
 }
 
 TEST(SoundLoad, LoadsFilesByContentNotByName) {
