@@ -44,10 +44,9 @@ TEST_F(SoundEffectsTest, VolumeIsMasterTimesSoundTimesTheCallersVolume) {
         float volume, expected;
     };
     const Case cases[] = {
-        {100, 100, 1, 1},
-        {50, 80, 0.5f, 0.2f},
-        {100, 25, 1, 0.25f},
-        {10, 10, 1, 0.01f},
+        {100, 100, 1, 1},   {50, 80, 0.5f, 0.2f},        {100, 25, 1, 0.25f},
+        {10, 10, 1, 0.01f}, {1000000, 1000000, 0.5f, 1}, // settings from a damaged file: full
+                                                         // volume, no overflow
     };
     sfxSounds[1] = MakeSound(1000, 1, 1);
     for (const Case& c : cases) {
