@@ -14,10 +14,11 @@
 //   mouse X Y               put the pointer at virtual coordinates X, Y
 //   click left|right        press the button, release it as tap does
 //   hold left|right / release left|right
-//   joy N axis A V          axis A (X Y Z R U V) of virtual joystick N (1-4, port N - 1) to V
-//   (-1..1) joy N hat V             its hat: -1 centred, 0 up, 0.25 right, 0.5 down, 0.75 left
-//   (0..1) joy N button B down|up  its button B (0-31) grab FILE               save the current
-//   frame as PNG, through scriptGrabHook close                   ask the window to close
+//   joy N axis A V          axis A (X Y Z R U V) of virtual joystick N (1-4) to V (-1..1)
+//   joy N hat V             its hat: -1 centred, 0 up, 0.25 right, 0.5 down, 0.75 left
+//   joy N button B down|up  its button B (0-31)
+//   grab FILE               save the current frame as PNG, through scriptGrabHook
+//   close                   ask the window to close
 // Commands other than wait, tap and click take no step of their own: a run of them happens in the
 // same step as the command that follows.
 //
