@@ -31,7 +31,9 @@ void PlaySfx(int number, float rate, float volume, float pan) {
     }
     if (channel == 0) channel = NewChannel();
     PrepareChannel(channel, sfxSounds[number]);
-    SetChannelVolume(channel, settings.masterVolume * settings.soundVolume / 10000.0f * volume);
+    // In floating point: settings read from a damaged file must not overflow an int product.
+    SetChannelVolume(channel, static_cast<float>(settings.masterVolume) * settings.soundVolume /
+                                  10000.0f * volume);
     SetChannelPan(channel, pan);
     SetChannelRate(channel, rate);
     StartChannel(channel);

@@ -44,14 +44,27 @@ void MixAudioS16(int16_t* out, int frames);
 // Output drivers. The names in the layer's order; names are compared without regard to case.
 std::vector<std::string> AudioDriverNames();
 bool AudioDriverExists(const std::string& name);
+// Chooses the driver by name (any case); false when there is no such driver. The name is kept in
+// the list's spelling.
 bool ActivateAudioDriver(const std::string& name);
+// The chosen driver's name; empty until one is chosen, which leaves the choice to the layer (the
+// sdl backend takes SDL's first driver that works, the headless one mixes into memory).
+std::string ActiveAudioDriver();
 // OpenAL output is not offered: always false.
 bool EnableOpenAL();
 
-// Headless: the mixer runs into memory, following the simulated clock.
+// Headless: the mixer runs into memory, following the simulated clock. StartMemoryAudio empties
+// the kept sound and starts the count of time at zero; AdvanceMemoryAudio mixes the frames that ms
+// more milliseconds correspond to (the fraction of a frame is carried, so every 1000 ms are exactly
+// MixRate frames however the time is split). Nothing is mixed before StartMemoryAudio. With the
+// "Silent" driver active the frames are mixed and dropped. At most MaxMemoryAudioSeconds of sound
+// are kept; the mixer goes on running after that, and the rest is dropped.
+constexpr int MaxMemoryAudioSeconds = 600;
 void StartMemoryAudio();
 void AdvanceMemoryAudio(int ms);
+// The kept sound, 16-bit stereo interleaved at MixRate.
 const std::vector<int16_t>& MixedAudio();
+// Writes the kept sound as a 16-bit stereo WAV file (atomically); false when it cannot be written.
 bool WriteMixedAudioWav(const std::string& path);
 // Stops every channel and forgets them (tests).
 void ResetMixer();

@@ -2,8 +2,8 @@
 // units, the window-close request and up to four joysticks.
 //
 // Both backends share one input state. The sdl backend fills it from window events when it polls;
-// the headless backend fills it from the input script (input_script.h) or from a test's direct calls
-// to the Inject functions below.
+// the headless backend fills it from the input script (input_script.h) or from a test's direct
+// calls to the Inject functions below.
 #pragma once
 
 #include <cstdint>
@@ -55,6 +55,9 @@ void InjectCloseRequest();
 // four ports are taken.
 int AttachJoystick(const std::string& name, int buttonMask = -1);
 void DetachAllJoysticks();
+// The headless backend's --joysticks N: attaches N (at most four) joysticks named
+// "Virtual Joystick 1" and on, each with 6 axes, a hat and 32 buttons.
+void AttachVirtualJoysticks(int count);
 void SetJoyAxis(int port, int axis, float value);
 void SetJoyHat(int port, float value);
 void SetJoyButton(int port, int button, bool down);

@@ -37,8 +37,13 @@ TEST(Clock, SleepHookSeesEverySimulatedSleep) {
 }
 
 TEST(Clock, ParseDateTimeRejectsMalformedTexts) {
-    const char* bad[] = {"", "2011-12-09", "2011-13-09 10:00:00", "2011-02-30 10:00:00",
-                         "2011-12-09 24:00:00", "2011/12/09 10:00:00", "2011-12-09 10:00:00x"};
+    const char* bad[] = {"",
+                         "2011-12-09",
+                         "2011-13-09 10:00:00",
+                         "2011-02-30 10:00:00",
+                         "2011-12-09 24:00:00",
+                         "2011/12/09 10:00:00",
+                         "2011-12-09 10:00:00x"};
     DateTime when;
     for (const char* text : bad) EXPECT_FALSE(ParseDateTime(text, when)) << text;
     EXPECT_TRUE(ParseDateTime("2012-02-29 00:00:00", when));
