@@ -1,10 +1,73 @@
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "controls/key_names.h"
+#include "display/virtual_screen.h"
 #include "game/board.h"
 #include "game/board_text.h"
+#include "platform/audio.h"
+#include "platform/gfx.h"
+#include "platform/input.h"
+#include "platform/input_script.h"
+#include "platform/platform.h"
 #include "shell/command_line.h"
+#include "shell/start_up.h"
+
+namespace {
+
+std::string audioOutFile;
+
+void WriteAudioOut() {
+    if (!audioOutFile.empty() && !WriteMixedAudioWav(audioOutFile))
+        std::fprintf(stderr, "bodger-thump: could not write %s\n", audioOutFile.c_str());
+}
+
+// The script's grab: the frame just shown, as a PNG, without any notice on screen.
+void GrabFrame(const std::string& file) {
+    Pixmap frame;
+    if (!GrabBackBuffer(0, 0, screenWidth, screenHeight, frame) ||
+        SavePixmapPng(frame, file, 1) != 1)
+        std::fprintf(stderr, "bodger-thump: could not grab the frame into %s\n", file.c_str());
+}
+
+int RunHeadless(const CommandLine& options) {
+    std::string error;
+    DateTime start;
+    if (options.dateGiven) start = options.date;
+    if (!InitPlatform(Backend::Headless, start, error)) {
+        std::fprintf(stderr, "bodger-thump: %s\n", error.c_str());
+        return 1;
+    }
+    InputScript script;
+    if (!options.scriptFile.empty() &&
+        !LoadInputScript(options.scriptFile, KeyCodeByName, script, error)) {
+        std::fprintf(stderr, "bodger-thump: %s\n", error.c_str());
+        return 2;
+    }
+    StartInputScript(script);
+    if (options.maxFrames > 0) SetMaxFrames(options.maxFrames);
+    AttachVirtualJoysticks(options.joysticks);
+    headlessFlipHook = ScriptFrameShown;
+    scriptGrabHook = GrabFrame;
+    audioOutFile = options.audioOutFile;
+    std::atexit(WriteAudioOut);
+    StartUp();
+    return 0;
+}
+
+int RunWindowed() {
+    std::string error;
+    if (!InitPlatform(Backend::Sdl, error) || !StartVideo(error)) {
+        std::fprintf(stderr, "bodger-thump: %s\n", error.c_str());
+        return 1;
+    }
+    StartUp();
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -30,6 +93,6 @@ int main(int argc, char** argv) {
         std::fputs(BoardText().c_str(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    std::fprintf(stderr, "bodger-thump: the game screens are not built yet\n");
-    return 1;
+    // Both runs end inside the closing screen, which exits the process.
+    return options.headless ? RunHeadless(options) : RunWindowed();
 }

@@ -53,6 +53,11 @@ std::string ActiveAudioDriver();
 // OpenAL output is not offered: always false.
 bool EnableOpenAL();
 
+// The sound device of the sdl backend on the active driver (the headless backend needs none).
+// true when sound plays; a note on a fallback or the reason for silence goes into message.
+bool OpenAudioOutput(std::string& message);
+void CloseAudioOutput();
+
 // Headless: the mixer runs into memory, following the simulated clock. StartMemoryAudio empties
 // the kept sound and starts the count of time at zero; AdvanceMemoryAudio mixes the frames that ms
 // more milliseconds correspond to (the fraction of a frame is carried, so every 1000 ms are exactly

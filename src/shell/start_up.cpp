@@ -109,12 +109,14 @@ void StartUpBeforeDisplay() {
 void StartUp() {
     if (started) return;
     StartUpBeforeDisplay();
-    OpenAudioOutput();
+    std::string audioNote;
+    bool sound = OpenAudioOutput(audioNote);
+    if (!audioNote.empty()) LogLine(std::string("\t") + (sound ? "" : "Silent: ") + audioNote);
     ApplyDisplaySettings();
     playersShown = 4;
     badgeKinds = 16;
     inGame = 0;
-    ResetBurstTally();
+    burstTally.fill(0);
     LogLine("Finished Loading");
     // Hold the loading phase on screen for at least 2.5 s, sleeping rather than spinning.
     while (MilliSecs() - loadingStartMs < 2500) Delay(1);
