@@ -5,10 +5,17 @@
 // Coordinates are virtual units; the layer scales them to the real mode.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+// Starts the video and joystick services of the sdl backend (and attaches the first four
+// joysticks to the input state); call before ListDisplayModes and OpenDisplay. The headless
+// backend needs nothing started, so this only answers true there.
+bool StartVideo(std::string& error);
+void StopVideo();
 
 struct DisplayMode {
     int width = 0, height = 0, depth = 0, refresh = 0;
@@ -20,12 +27,18 @@ std::vector<DisplayMode> ListDisplayModes();
 bool FullscreenModeExists(int width, int height, int depth);
 // 0 OpenGL, 1 the second choice, 2 the software renderer; takes effect at the next OpenDisplay.
 void SelectRenderer(int choice);
+// One line naming the driver actually used when the chosen one could not start; empty when the
+// choice worked (and always for the headless backend). The display code logs it.
+std::string RendererNote();
 void SetWindowCaption(const std::string& caption);
 // depth 0 opens a window. false with a reason when no display could be opened.
 bool OpenDisplay(int width, int height, int depth, int refresh, std::string& error);
 void CloseDisplay();
 bool DisplayIsOpen();
 void SetVirtualResolution(int width, int height);
+// The real size of the open display in pixels (0 x 0 when none is open).
+int RealWidth();
+int RealHeight();
 
 // Images, cut into frames of cellW x cellH (the whole image when 0). Masked: black pixels are
 // transparent. Filtered: smooth when scaled or rotated.
@@ -60,8 +73,10 @@ void DrawImage(const ImageRef& image, float x, float y, int frame);
 void DrawText(const std::string& text, float x, float y);
 void DrawRect(float x, float y, float w, float h);
 void DrawLine(float x1, float y1, float x2, float y2);
-// Shows the back buffer without waiting for the vertical sync.
+// Shows the back buffer without waiting for the vertical sync. The sdl backend then polls its
+// window events into the input state; the headless backend calls headlessFlipHook (when set).
 void Flip();
+extern void (*headlessFlipHook)();
 void ShowPointer(bool visible);
 
 // Pixmaps: 32-bit pixels with alpha in the top byte (0xAARRGGBB).
@@ -73,5 +88,13 @@ struct Pixmap {
 bool GrabBackBuffer(int x, int y, int width, int height, Pixmap& out);
 uint32_t ReadPixel(const Pixmap& pixmap, int x, int y);
 void WritePixel(Pixmap& pixmap, int x, int y, uint32_t argb);
-// Saves as PNG with an alpha channel; 1 on success, 0 on failure.
+// Saves as PNG with an alpha channel at zlib level 0-9; 1 on success, 0 on failure.
 int SavePixmapPng(const Pixmap& pixmap, const std::string& path, int level);
+
+// Decodes a PNG of any colour type and bit depth from memory into 0xAARRGGBB pixels; false when
+// the bytes are not a whole, readable PNG, or it is over 8192 pixels a side or 16M pixels in all.
+bool DecodePng(const uint8_t* bytes, size_t size, Pixmap& out);
+bool LoadPngFile(const std::string& path, Pixmap& out);
+// Turns a pixmap into a one-frame image (the pause menu shows a grabbed frame this way); the handle
+// follows SetAutoMidHandle as for loaded images. nullptr when no display is open.
+ImageRef ImageFromPixmap(const Pixmap& pixmap, bool filtered);

@@ -2,8 +2,8 @@
 // units, the window-close request and up to four joysticks.
 //
 // Both backends share one input state. The sdl backend fills it from window events when it polls;
-// the headless backend fills it from the input script (input_script.h) or from a test's direct calls
-// to the Inject functions below.
+// the headless backend fills it from the input script (input_script.h) or from a test's direct
+// calls to the Inject functions below.
 #pragma once
 
 #include <cstdint>
@@ -63,3 +63,9 @@ void ResetInputState();
 
 // The sdl backend moves the system pointer through this when the game moves the mouse.
 extern void (*warpPointerHook)(float x, float y);
+
+// Polls the window's events (keys, typed text, mouse, close button) and the joysticks into the
+// input state. The sdl backend calls it from Flip and from every real-clock Delay, so that loops
+// which wait for a key release without drawing still see the release; the headless backend has
+// nothing to poll.
+void PumpEvents();
