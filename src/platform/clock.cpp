@@ -23,9 +23,7 @@ std::chrono::steady_clock::time_point RealStart() {
     return start;
 }
 
-bool IsLeap(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int year, int month) {
     static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -48,8 +46,7 @@ DateTime FromTm(const std::tm& t) {
 int MilliSecs() {
     if (simulated) return simulatedMs;
     auto elapsed = std::chrono::steady_clock::now() - RealStart();
-    // The game's clock is an int of milliseconds; it starts well above zero like a machine's
-    // uptime.
+    // The game's clock is an int of milliseconds; it starts well above zero like a machine's uptime.
     return SimulatedClockStart +
            static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
@@ -92,19 +89,15 @@ std::string FormatTimeText(const DateTime& when) {
     return text;
 }
 
-std::string CurrentDateText() {
-    return FormatDateText(CurrentDateTime());
-}
-std::string CurrentTimeText() {
-    return FormatTimeText(CurrentDateTime());
-}
+std::string CurrentDateText() { return FormatDateText(CurrentDateTime()); }
+std::string CurrentTimeText() { return FormatTimeText(CurrentDateTime()); }
 
 bool ParseDateTime(const std::string& text, DateTime& when) {
     DateTime parsed;
     char tail = 0;
-    if (text.size() != 19 ||
-        std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &parsed.year, &parsed.month,
-                    &parsed.day, &parsed.hour, &parsed.minute, &parsed.second, &tail) != 6)
+    if (text.size() != 19 || std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &parsed.year,
+                                         &parsed.month, &parsed.day, &parsed.hour, &parsed.minute,
+                                         &parsed.second, &tail) != 6)
         return false;
     if (text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':' || text[16] != ':')
         return false;
@@ -131,6 +124,4 @@ void UseSimulatedClock(const DateTime& start, int startMs) {
     simulated = true;
 }
 
-bool ClockIsSimulated() {
-    return simulated;
-}
+bool ClockIsSimulated() { return simulated; }

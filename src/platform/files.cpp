@@ -7,9 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool ChangeDir(const std::string& path) {
-    return !path.empty() && chdir(path.c_str()) == 0;
-}
+bool ChangeDir(const std::string& path) { return !path.empty() && chdir(path.c_str()) == 0; }
 
 std::string CurrentDir() {
     char buffer[4096];
@@ -24,13 +22,9 @@ int FileType(const std::string& path) {
     return 1;
 }
 
-bool FileExists(const std::string& path) {
-    return FileType(path) != 0;
-}
+bool FileExists(const std::string& path) { return FileType(path) != 0; }
 
-bool MakeDir(const std::string& path) {
-    return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
-}
+bool MakeDir(const std::string& path) { return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST; }
 
 bool CreateEmptyFile(const std::string& path) {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -38,9 +32,7 @@ bool CreateEmptyFile(const std::string& path) {
     return close(fd) == 0;
 }
 
-bool RemoveFile(const std::string& path) {
-    return unlink(path.c_str()) == 0;
-}
+bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();

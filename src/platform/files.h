@@ -28,8 +28,7 @@ std::vector<std::string> SplitLines(const std::string& bytes);
 // Writes the whole file atomically: a temporary file in the same folder, flushed and synced, then
 // renamed over the old one and the folder synced. When anything fails the old file stays whole and
 // the result is false; why is put into error when given.
-bool WriteFileAtomic(const std::string& path, const std::string& bytes,
-                     std::string* error = nullptr);
+bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr);
 
 // A file kept open for appending lines, written through to the disk after every write (the debug
 // log uses it so that a crash leaves a complete log).

@@ -2,8 +2,8 @@
 // units, the window-close request and up to four joysticks.
 //
 // Both backends share one input state. The sdl backend fills it from window events when it polls;
-// the headless backend fills it from the input script (input_script.h) or from a test's direct
-// calls to the Inject functions below.
+// the headless backend fills it from the input script (input_script.h) or from a test's direct calls
+// to the Inject functions below.
 #pragma once
 
 #include <cstdint>

@@ -27,21 +27,13 @@ std::array<int, 4> buttonHits{};
 int closeRequests = 0;
 std::array<Joystick, MaxJoysticks> joysticks;
 
-bool ValidKey(int vk) {
-    return vk >= 0 && vk < 256;
-}
-bool ValidButton(int button) {
-    return button >= 1 && button <= 3;
-}
-bool ValidPort(int port) {
-    return port >= 0 && port < MaxJoysticks && joysticks[port].attached;
-}
+bool ValidKey(int vk) { return vk >= 0 && vk < 256; }
+bool ValidButton(int button) { return button >= 1 && button <= 3; }
+bool ValidPort(int port) { return port >= 0 && port < MaxJoysticks && joysticks[port].attached; }
 
 } // namespace
 
-bool KeyDown(int vk) {
-    return ValidKey(vk) && keyHeld[vk];
-}
+bool KeyDown(int vk) { return ValidKey(vk) && keyHeld[vk]; }
 
 int KeyHit(int vk) {
     if (!ValidKey(vk)) return 0;
@@ -63,15 +55,9 @@ int GetChar() {
     return c;
 }
 
-float MouseXVirtual() {
-    return mouseVirtualX;
-}
-float MouseYVirtual() {
-    return mouseVirtualY;
-}
-bool MouseDown(int button) {
-    return ValidButton(button) && buttonHeld[button];
-}
+float MouseXVirtual() { return mouseVirtualX; }
+float MouseYVirtual() { return mouseVirtualY; }
+bool MouseDown(int button) { return ValidButton(button) && buttonHeld[button]; }
 
 int MouseHit(int button) {
     if (!ValidButton(button)) return 0;
@@ -102,21 +88,15 @@ int JoyCount() {
                                           [](const Joystick& j) { return j.attached; }));
 }
 
-std::string JoyName(int port) {
-    return ValidPort(port) ? joysticks[port].name : "";
-}
-int JoyButtonMask(int port) {
-    return ValidPort(port) ? joysticks[port].buttonMask : 0;
-}
+std::string JoyName(int port) { return ValidPort(port) ? joysticks[port].name : ""; }
+int JoyButtonMask(int port) { return ValidPort(port) ? joysticks[port].buttonMask : 0; }
 
 float JoyAxis(int port, int axis) {
     if (!ValidPort(port) || axis < 0 || axis >= JoystickAxes) return 0.0f;
     return joysticks[port].axes[axis];
 }
 
-float JoyHat(int port) {
-    return ValidPort(port) ? joysticks[port].hat : -1.0f;
-}
+float JoyHat(int port) { return ValidPort(port) ? joysticks[port].hat : -1.0f; }
 
 bool JoyButtonDown(int port, int button) {
     if (!ValidPort(port) || button < 0 || button >= JoystickButtons) return false;
@@ -146,9 +126,7 @@ void InjectMouseButton(int button, bool down) {
     buttonHeld[button] = down;
 }
 
-void InjectCloseRequest() {
-    closeRequests++;
-}
+void InjectCloseRequest() { closeRequests++; }
 
 int AttachJoystick(const std::string& name, int buttonMask) {
     for (int port = 0; port < MaxJoysticks; port++) {
@@ -163,9 +141,7 @@ int AttachJoystick(const std::string& name, int buttonMask) {
     return -1;
 }
 
-void DetachAllJoysticks() {
-    joysticks.fill(Joystick{});
-}
+void DetachAllJoysticks() { joysticks.fill(Joystick{}); }
 
 void SetJoyAxis(int port, int axis, float value) {
     if (!ValidPort(port) || axis < 0 || axis >= JoystickAxes) return;

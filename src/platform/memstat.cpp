@@ -12,10 +12,6 @@ int64_t BytesInUse() {
     return static_cast<int64_t>(info.uordblks + info.hblkhd);
 }
 
-void NoteRecordReleased() {
-    released++;
-}
+void NoteRecordReleased() { released++; }
 
-int ReclaimMemory() {
-    return released.exchange(0);
-}
+int ReclaimMemory() { return released.exchange(0); }

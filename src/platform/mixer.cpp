@@ -1,6 +1,5 @@
 // Our own mixer: channels with volume, linear pan and a playback rate by linear interpolation,
-// mixed in float and clipped. No packaged mixer does per-channel rates, which the hammer blows
-// need.
+// mixed in float and clipped. No packaged mixer does per-channel rates, which the hammer blows need.
 #include <algorithm>
 #include <cmath>
 #include <mutex>
