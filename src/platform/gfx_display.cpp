@@ -120,9 +120,6 @@ bool StartVideo(std::string& error) {
     error.clear();
     if (backend != Backend::Sdl) return true;
     if (videoStarted) return true;
-    // Both must be set before the first renderer is made.
-    SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
-    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         error = std::string("cannot start the video service: ") + SDL_GetError();
         return false;
@@ -182,6 +179,9 @@ bool OpenDisplay(int width, int height, int depth, int refresh, std::string& err
         error = "bad display size";
         return false;
     }
+    // Read when a renderer is made: SDL batches its draw calls, and presenting never waits.
+    SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
     bool opened = backend == Backend::Headless ? OpenHeadless(width, height, error)
                                                : OpenWindow(width, height, depth, refresh, error);
     if (!opened) return false;
