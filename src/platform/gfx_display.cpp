@@ -138,6 +138,8 @@ void StopVideo() {
     warpPointerHook = nullptr;
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     videoStarted = false;
+    // Only a full SDL_Quit releases SDL's own helpers (its D-Bus connection among them).
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
 }
 
 std::vector<DisplayMode> ListDisplayModes() {

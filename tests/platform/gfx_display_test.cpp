@@ -1,5 +1,7 @@
 #include "platform/gfx_fixture.h"
+#include "platform/gfx_internal.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 TEST(HeadlessModes, FixedListInOrder) {
@@ -67,6 +69,16 @@ TEST(SdlWindow, OpensDrawsAndCloses) {
         SelectRenderer(choice);
         SetWindowCaption("Drawing test");
         ASSERT_TRUE(OpenDisplay(640, 480, 0, 60, error)) << error;
+        // Either the chosen driver runs, or the note names the one that stood in for it.
+        SDL_RendererInfo info;
+        ASSERT_EQ(SDL_GetRendererInfo(gfx.renderer, &info), 0);
+        const char* wanted = choice == 0 ? "opengl" : choice == 2 ? "software" : "opengles2";
+        if (RendererNote().empty())
+            EXPECT_STREQ(info.name, wanted);
+        else
+            EXPECT_EQ(RendererNote(),
+                      std::string("Renderer ") + wanted + " could not start, using " + info.name);
+        std::printf("renderer %d: %s %s\n", choice, info.name, RendererNote().c_str());
         SetVirtualResolution(1280, 960);
         Cls();
         SetColor(0, 255, 0);
