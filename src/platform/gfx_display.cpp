@@ -76,10 +76,9 @@ bool OpenWindow(int width, int height, int depth, int refresh, std::string& erro
         error = "the video service is not started";
         return false;
     }
-    Uint32 flags = SDL_WINDOW_SHOWN;
-    if (depth != 0) flags |= SDL_WINDOW_FULLSCREEN;
+    // Made hidden, so that a full screen switches once, straight to the chosen mode.
     gfx.window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                  width, height, flags);
+                                  width, height, SDL_WINDOW_HIDDEN);
     if (!gfx.window) {
         error = std::string("cannot open the window: ") + SDL_GetError();
         return false;
@@ -89,7 +88,14 @@ bool OpenWindow(int width, int height, int depth, int refresh, std::string& erro
         SDL_DisplayMode closest;
         if (SDL_GetClosestDisplayMode(0, &want, &closest))
             SDL_SetWindowDisplayMode(gfx.window, &closest);
+        if (SDL_SetWindowFullscreen(gfx.window, SDL_WINDOW_FULLSCREEN) != 0) {
+            error = std::string("cannot switch to full screen: ") + SDL_GetError();
+            SDL_DestroyWindow(gfx.window);
+            gfx.window = nullptr;
+            return false;
+        }
     }
+    SDL_ShowWindow(gfx.window);
 
     const char* wanted = WantedDriver(rendererChoice);
     int index = RenderDriverIndex(wanted);

@@ -91,5 +91,15 @@ TEST(SdlWindow, OpensDrawsAndCloses) {
         Flip();
         CloseDisplay();
     }
+    // Full screen at the first mode the display reports.
+    std::vector<DisplayMode> modes = ListDisplayModes();
+    ASSERT_FALSE(modes.empty());
+    const DisplayMode& mode = modes.front();
+    EXPECT_TRUE(FullscreenModeExists(mode.width, mode.height, mode.depth));
+    ASSERT_TRUE(OpenDisplay(mode.width, mode.height, mode.depth, mode.refresh, error)) << error;
+    EXPECT_EQ(RealWidth(), mode.width);
+    Cls();
+    Flip();
+    CloseDisplay();
     StopVideo();
 }

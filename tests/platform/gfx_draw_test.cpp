@@ -139,6 +139,15 @@ TEST_F(DrawTest, BlendKindsMixTheSpriteIntoTheScreen) {
         EXPECT_TRUE(Near(ReadPixel(frame, 390, 300), c.left));
         EXPECT_TRUE(Near(ReadPixel(frame, 450, 300), grey)); // outside the sprite
     }
+
+    // Without the mask, black is just a colour.
+    ImageRef unmasked = ImageOf(p, "unmasked.png", 0, 0, false);
+    ASSERT_TRUE(unmasked);
+    SetBlend(1);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    DrawImage(unmasked, 640, 480, 0);
+    EXPECT_TRUE(Near(PixelAt(390, 300), Black));
 }
 
 TEST_F(DrawTest, RectangleRotatesAboutItsFirstPoint) {

@@ -1,4 +1,5 @@
 // The sdl backend's events into the input state, fed straight in: no window is needed.
+#include "platform/clock.h"
 #include "platform/gfx_fixture.h"
 #include "platform/input.h"
 #include "platform/sdl_input.h"
@@ -178,4 +179,21 @@ TEST(SdlEvents, HeadlessPumpTouchesNothing) {
     InjectKey(65, true);
     PumpEvents();
     EXPECT_TRUE(KeyDown(65));
+}
+
+// A loop that waits for a key release sleeps without drawing: the real clock's sleep polls.
+TEST(SdlEvents, RealSleepPollsTheEventQueue) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+    ResetInputState();
+    backend = Backend::Sdl;
+    SDL_Event down = KeyEvent(SDL_SCANCODE_ESCAPE, true);
+    ASSERT_EQ(SDL_PushEvent(&down), 1);
+    Delay(1);
+    EXPECT_TRUE(KeyDown(27));
+    SDL_Event up = KeyEvent(SDL_SCANCODE_ESCAPE, false);
+    ASSERT_EQ(SDL_PushEvent(&up), 1);
+    Delay(1);
+    EXPECT_FALSE(KeyDown(27));
+    EXPECT_EQ(GetChar(), 27);
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
 }
