@@ -28,7 +28,8 @@ bool FullscreenModeExists(int width, int height, int depth);
 // 0 OpenGL, 1 the second choice, 2 the software renderer; takes effect at the next OpenDisplay.
 void SelectRenderer(int choice);
 // One line naming the driver actually used when the chosen one could not start; empty when the
-// choice worked (and always for the headless backend). The display code logs it.
+// choice worked (and always for the headless backend). The display code logs it (the line has no
+// leading tab).
 std::string RendererNote();
 void SetWindowCaption(const std::string& caption);
 // depth 0 opens a window. false with a reason when no display could be opened.
@@ -40,8 +41,11 @@ void SetVirtualResolution(int width, int height);
 int RealWidth();
 int RealHeight();
 
-// Images, cut into frames of cellW x cellH (the whole image when 0). Masked: black pixels are
-// transparent. Filtered: smooth when scaled or rotated.
+// Images, cut into frames of cellW x cellH (the whole image when 0), numbered row by row. Masked:
+// black pixels are transparent. Filtered: smooth when scaled or rotated. Images and fonts belong
+// to the open display: nullptr when none is open, and after CloseDisplay the old ones draw nothing
+// (they stay safe to hold and release) until they are loaded again. A missing or unreadable file
+// gives nullptr, and every drawing function skips a null image.
 struct Image;
 using ImageRef = std::shared_ptr<Image>;
 void SetAutoMidHandle(bool on);
@@ -50,7 +54,9 @@ int ImageWidth(const ImageRef& image);
 int ImageHeight(const ImageRef& image);
 int ImageFrames(const ImageRef& image);
 
-// TrueType fonts at a pixel size, Latin-1.
+// TrueType fonts at a pixel size, Latin-1 (codes 32-255). Metrics are integers in virtual units
+// at that size: TextWidth sums the advances, FontHeight is ascender - descender. Without a font
+// both answer 0 and DrawText draws nothing.
 struct Font;
 using FontRef = std::shared_ptr<Font>;
 FontRef LoadFont(const std::string& path, int pixelSize, bool smooth);
@@ -58,7 +64,9 @@ void SetFont(const FontRef& font);
 int TextWidth(const std::string& text);
 int FontHeight();
 
-// Drawing state. Blend kinds: 0 solid, 1 alpha, 2 shade (multiply), 3 light (additive).
+// Drawing state. Blend kinds: 0 solid, 1 alpha, 2 shade (multiply), 3 light (additive); any other
+// kind leaves the blend as it was. Colour components are clamped to 0-255 and alpha to 0-1.
+// Rotation is in degrees, clockwise on screen.
 void SetColor(int r, int g, int b);
 void SetAlpha(float alpha);
 float GetAlpha();
@@ -68,9 +76,13 @@ void SetScale(float sx, float sy);
 void GetScale(float& sx, float& sy);
 void SetRotation(float degrees);
 
+// Clears the back buffer to black.
 void Cls();
+// The image's handle at (x, y); scaled and rotated about the handle, tinted by the colour.
 void DrawImage(const ImageRef& image, float x, float y, int frame);
+// The text's top-left at (x, y); scaled and rotated about that point.
 void DrawText(const std::string& text, float x, float y);
+// Filled rectangles and one-pixel lines, scaled and rotated about their first point.
 void DrawRect(float x, float y, float w, float h);
 void DrawLine(float x1, float y1, float x2, float y2);
 // Shows the back buffer without waiting for the vertical sync. The sdl backend then polls its
@@ -84,7 +96,8 @@ struct Pixmap {
     int width = 0, height = 0;
     std::vector<uint32_t> pixels;
 };
-// Reads a rectangle of the back buffer in real pixels.
+// Reads a rectangle of the back buffer in real pixels (draw, grab, then flip); parts outside the
+// back buffer read as 0.
 bool GrabBackBuffer(int x, int y, int width, int height, Pixmap& out);
 uint32_t ReadPixel(const Pixmap& pixmap, int x, int y);
 void WritePixel(Pixmap& pixmap, int x, int y, uint32_t argb);
