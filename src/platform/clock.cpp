@@ -1,4 +1,5 @@
 #include "platform/clock.h"
+#include "platform/input.h"
 
 #include <chrono>
 #include <cstdio>
@@ -61,6 +62,7 @@ void Delay(int ms) {
         return;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    PumpEvents();
 }
 
 DateTime CurrentDateTime() {

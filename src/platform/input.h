@@ -66,3 +66,9 @@ void ResetInputState();
 
 // The sdl backend moves the system pointer through this when the game moves the mouse.
 extern void (*warpPointerHook)(float x, float y);
+
+// Polls the window's events (keys, typed text, mouse, close button) and the joysticks into the
+// input state. The sdl backend calls it from Flip and from every real-clock Delay, so that loops
+// which wait for a key release without drawing still see the release; the headless backend has
+// nothing to poll.
+void PumpEvents();

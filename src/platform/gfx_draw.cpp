@@ -1,0 +1,193 @@
+// The drawing state and everything that puts pixels on the back buffer: sprites, text,
+// rectangles and lines. Positions, scale and rotation are worked out here in virtual units and
+// turned into real pixels, so every renderer draws the same triangles.
+#include "platform/gfx_internal.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+struct DrawState {
+    Uint8 r = 255, g = 255, b = 255;
+    float alpha = 1.0f;
+    int blend = 1;
+    float scaleX = 1.0f, scaleY = 1.0f;
+    float rotation = 0.0f;
+    float cosine = 1.0f, sine = 0.0f;
+};
+DrawState state;
+
+struct Batch {
+    SDL_Texture* texture = nullptr;
+    SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
+    std::vector<SDL_Vertex> vertices;
+    std::vector<int> indices;
+};
+Batch batch;
+
+SDL_BlendMode BlendMode(int kind) {
+    switch (kind) {
+    case 0:
+        return SDL_BLENDMODE_NONE;
+    case 2:
+        return SDL_BLENDMODE_MOD;
+    case 3:
+        return SDL_BLENDMODE_ADD;
+    default:
+        return SDL_BLENDMODE_BLEND;
+    }
+}
+
+SDL_Color CurrentColor() {
+    return {state.r, state.g, state.b, static_cast<Uint8>(state.alpha * 255.0f)};
+}
+
+// On the headless backend an alpha-blended draw at alpha 0 cannot change a pixel, so it is not
+// drawn at all (tests and scripted runs spend no time on it). A real renderer draws it: the engine
+// test measures what such draws cost there.
+bool Invisible() {
+    return backend == Backend::Headless && state.blend == 1 && CurrentColor().a == 0;
+}
+
+// A point given relative to an origin, scaled and rotated about that origin, in real pixels.
+// Rotation is clockwise on screen, as y grows downwards.
+SDL_FPoint Place(float originX, float originY, float dx, float dy) {
+    dx *= state.scaleX;
+    dy *= state.scaleY;
+    float x = originX + dx * state.cosine - dy * state.sine;
+    float y = originY + dx * state.sine + dy * state.cosine;
+    return {x * gfx.unitX, y * gfx.unitY};
+}
+
+// A rectangle of local units (left, top, width, height) about an origin.
+void QueueLocalRect(SDL_Texture* texture, float originX, float originY, float left, float top,
+                    float width, float height, float u0, float v0, float u1, float v1) {
+    SDL_FPoint corners[4] = {
+        Place(originX, originY, left, top),
+        Place(originX, originY, left + width, top),
+        Place(originX, originY, left + width, top + height),
+        Place(originX, originY, left, top + height),
+    };
+    QueueQuad(texture, BlendMode(state.blend), corners, u0, v0, u1, v1, CurrentColor());
+}
+
+} // namespace
+
+void QueueQuad(SDL_Texture* texture, SDL_BlendMode mode, const SDL_FPoint corners[4], float u0,
+               float v0, float u1, float v1, SDL_Color color) {
+    if (texture != batch.texture || mode != batch.mode) {
+        FlushQuads();
+        batch.texture = texture;
+        batch.mode = mode;
+    }
+    int first = static_cast<int>(batch.vertices.size());
+    batch.vertices.push_back({corners[0], color, {u0, v0}});
+    batch.vertices.push_back({corners[1], color, {u1, v0}});
+    batch.vertices.push_back({corners[2], color, {u1, v1}});
+    batch.vertices.push_back({corners[3], color, {u0, v1}});
+    const int pattern[6] = {0, 1, 2, 0, 2, 3};
+    for (int i : pattern) batch.indices.push_back(first + i);
+}
+
+void FlushQuads() {
+    if (!batch.vertices.empty() && gfx.renderer) {
+        if (batch.texture)
+            SDL_SetTextureBlendMode(batch.texture, batch.mode);
+        else
+            SDL_SetRenderDrawBlendMode(gfx.renderer, batch.mode);
+        SDL_RenderGeometry(gfx.renderer, batch.texture, batch.vertices.data(),
+                           static_cast<int>(batch.vertices.size()), batch.indices.data(),
+                           static_cast<int>(batch.indices.size()));
+    }
+    batch.vertices.clear();
+    batch.indices.clear();
+    batch.texture = nullptr;
+}
+
+void SetColor(int r, int g, int b) {
+    state.r = static_cast<Uint8>(std::clamp(r, 0, 255));
+    state.g = static_cast<Uint8>(std::clamp(g, 0, 255));
+    state.b = static_cast<Uint8>(std::clamp(b, 0, 255));
+}
+
+void SetAlpha(float alpha) {
+    state.alpha = std::isnan(alpha) ? 0.0f : std::clamp(alpha, 0.0f, 1.0f);
+}
+float GetAlpha() {
+    return state.alpha;
+}
+void SetBlend(int kind) {
+    if (kind >= 0 && kind <= 3) state.blend = kind;
+}
+int GetBlend() {
+    return state.blend;
+}
+
+void SetScale(float sx, float sy) {
+    state.scaleX = sx;
+    state.scaleY = sy;
+}
+
+void GetScale(float& sx, float& sy) {
+    sx = state.scaleX;
+    sy = state.scaleY;
+}
+
+void SetRotation(float degrees) {
+    state.rotation = degrees;
+    double radians = static_cast<double>(degrees) * std::numbers::pi / 180.0;
+    state.cosine = static_cast<float>(std::cos(radians));
+    state.sine = static_cast<float>(std::sin(radians));
+}
+
+void Cls() {
+    if (!gfx.renderer) return;
+    FlushQuads();
+    SDL_SetRenderDrawColor(gfx.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(gfx.renderer);
+}
+
+void DrawImage(const ImageRef& image, float x, float y, int frame) {
+    if (!image || frame < 0 || frame >= image->frames || Invisible()) return;
+    if (!TextureAlive(image->texture, image->generation)) return;
+    int column = frame % image->columns, row = frame / image->columns;
+    float u0 = static_cast<float>(column * image->width) / image->sheetWidth;
+    float v0 = static_cast<float>(row * image->height) / image->sheetHeight;
+    float u1 = static_cast<float>((column + 1) * image->width) / image->sheetWidth;
+    float v1 = static_cast<float>((row + 1) * image->height) / image->sheetHeight;
+    QueueLocalRect(image->texture, x, y, static_cast<float>(-image->handleX),
+                   static_cast<float>(-image->handleY), static_cast<float>(image->width),
+                   static_cast<float>(image->height), u0, v0, u1, v1);
+}
+
+void DrawText(const std::string& text, float x, float y) {
+    const Font* font = CurrentFont();
+    if (!font || Invisible() || !TextureAlive(font->texture, font->generation)) return;
+    int pen = 0;
+    for (char c : text) {
+        const Glyph& glyph = font->glyphs[static_cast<unsigned char>(c)];
+        if (glyph.present && glyph.width > 0)
+            QueueLocalRect(font->texture, x, y, pen + glyph.left, glyph.top, glyph.width,
+                           glyph.height, glyph.u0, glyph.v0, glyph.u1, glyph.v1);
+        pen += glyph.advance;
+    }
+}
+
+void DrawRect(float x, float y, float w, float h) {
+    if (!gfx.renderer || Invisible()) return;
+    QueueLocalRect(nullptr, x, y, 0, 0, w, h, 0, 0, 0, 0);
+}
+
+void DrawLine(float x1, float y1, float x2, float y2) {
+    if (!gfx.renderer || Invisible()) return;
+    FlushQuads();
+    SDL_FPoint a = Place(x1, y1, 0, 0);
+    SDL_FPoint b = Place(x1, y1, x2 - x1, y2 - y1);
+    SDL_Color color = CurrentColor();
+    SDL_SetRenderDrawBlendMode(gfx.renderer, BlendMode(state.blend));
+    SDL_SetRenderDrawColor(gfx.renderer, color.r, color.g, color.b, color.a);
+    SDL_RenderDrawLineF(gfx.renderer, a.x, a.y, b.x, b.y);
+}
