@@ -41,7 +41,8 @@ void LoadFonts() {
     float a = 1.0f, b = 1.0f;
     if (screenWidth < 900) a = 1.2f, b = 1.4f;
     if (screenWidth < 600) a = 1.5f, b = 2.0f;
-    const std::string main = (screenWidth <= 800 ? "SVBasicManual" : "November") + std::string(".ttf");
+    const std::string main =
+        (screenWidth <= 800 ? "SVBasicManual" : "November") + std::string(".ttf");
     const std::string blue = "Blue Highway.ttf";
     const std::string third = "Acknowledge TT XQZ.ttf";
     for (const std::string& file : {main, blue, third}) Present(file);
@@ -51,9 +52,9 @@ void LoadFonts() {
         float size;
     };
     const Slot slots[] = {
-        {1, &main, 24 * a},  {2, &main, 16 * b},  {3, &main, 16 * b},   {4, &main, 20 * a},
-        {5, &blue, 96 * a},  {6, &blue, 72 * a},  {7, &blue, 32 * a},   {8, &main, 32 * a},
-        {9, &main, 14 * a},  {10, &third, 112},   {11, &third, 96},     {12, &third, 32},
+        {1, &main, 24 * a}, {2, &main, 16 * b}, {3, &main, 16 * b}, {4, &main, 20 * a},
+        {5, &blue, 96 * a}, {6, &blue, 72 * a}, {7, &blue, 32 * a}, {8, &main, 32 * a},
+        {9, &main, 14 * a}, {10, &third, 112},  {11, &third, 96},   {12, &third, 32},
         {13, &third, 20},
     };
     for (const Slot& s : slots) UiFonts[s.slot] = LoadAssetFont(*s.file, s.size);
@@ -61,7 +62,8 @@ void LoadFonts() {
     const std::string* families[3] = {&main, &blue, &third};
     for (int family = 1; family <= 3; family++)
         for (int step = 0; step <= 8; step++)
-            FontTable[(family - 1) * 10 + step] = LoadAssetFont(*families[family - 1], steps[step] * a);
+            FontTable[(family - 1) * 10 + step] =
+                LoadAssetFont(*families[family - 1], steps[step] * a);
 }
 
 void PlayChime() {

@@ -18,7 +18,9 @@ int modeCount = 0;
 
 namespace {
 
-bool Qualifies(int w, int h) { return h == w * 10 / 16 || h == w * 9 / 16 || h == w * 3 / 4; }
+bool Qualifies(int w, int h) {
+    return h == w * 10 / 16 || h == w * 9 / 16 || h == w * 3 / 4;
+}
 
 const char* const driverLines[3] = {"\tUsing OpenGL Driver", "\tUsing DirectX 9 Driver",
                                     "\tUsing DirectX 7 Driver"};

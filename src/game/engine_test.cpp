@@ -83,8 +83,7 @@ void RunEngineTest(int target, int spriteScale) {
     int particleLimit = static_cast<int>(0.4 * best);
     for (const std::string& line :
          {std::string(""), std::string("Engine Test Results"), std::string(""),
-          "\tMaximum Sprites Allowed for " + std::to_string(targetFrameRate) +
-              " Frames Per Second",
+          "\tMaximum Sprites Allowed for " + std::to_string(targetFrameRate) + " Frames Per Second",
           "\tMain sprites : " + std::to_string(mainLimit),
           "\tGlowy Sprites : " + std::to_string(glowLimit),
           "\tParticles : " + std::to_string(particleLimit), std::string("")})
@@ -99,7 +98,8 @@ void RunEngineTest(int target, int spriteScale) {
     drawBudget[1] = mainLimit;
     drawBudget[2] = glowLimit;
     drawBudget[3] = particleLimit;
-    if (targetFrameRate == 30) LogLine("Settings Overwritten, Set to Default Lower Limits at 30fps.");
+    if (targetFrameRate == 30)
+        LogLine("Settings Overwritten, Set to Default Lower Limits at 30fps.");
     LogLine("");
     overlay = 0;
 }

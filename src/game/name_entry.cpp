@@ -12,7 +12,9 @@
 
 namespace {
 
-bool ConfirmHeld() { return KeyDown(27) || MouseDown(1) || KeyDown(13); }
+bool ConfirmHeld() {
+    return KeyDown(27) || MouseDown(1) || KeyDown(13);
+}
 
 // The key or click that ended the game must not end the entry at once.
 void WaitForRelease() {
@@ -21,7 +23,9 @@ void WaitForRelease() {
 
 } // namespace
 
-bool NameCharacterAllowed(int code) { return code >= 32 && code <= 255 && code != '|'; }
+bool NameCharacterAllowed(int code) {
+    return code >= 32 && code <= 255 && code != '|';
+}
 
 void EnterName() {
     FlushKeys();

@@ -40,7 +40,9 @@ ImageRef LoadGameImage(const std::string& file, int cell) {
     return LoadImageFrames(file, cell, cell, true, true);
 }
 
-double SinDeg(double degrees) { return std::sin(degrees * 3.14159265358979323846 / 180.0); }
+double SinDeg(double degrees) {
+    return std::sin(degrees * 3.14159265358979323846 / 180.0);
+}
 
 // The numbers at the foot of the screen ease towards the real ones.
 float shownScore = 0, shownBashes = 0;
@@ -65,7 +67,9 @@ void DrawBoard() {
     }
 }
 
-bool BashHeld() { return ActionDown(8, 1) || ActionDown(10, 1); }
+bool BashHeld() {
+    return ActionDown(8, 1) || ActionDown(10, 1);
+}
 
 void ReadInput(bool canLeft, bool canRight, bool canUpLeft, bool canUpRight) {
     Character& c = character;
@@ -103,9 +107,15 @@ void StepAcross(Character& c, bool climbing) {
 void UpdateCharacter() {
     Character& c = character;
     switch (c.state) {
-    case Idle: c.anim = 0; break;
-    case Walk: StepAcross(c, false); break;
-    case Climb: StepAcross(c, true); break;
+    case Idle:
+        c.anim = 0;
+        break;
+    case Walk:
+        StepAcross(c, false);
+        break;
+    case Climb:
+        StepAcross(c, true);
+        break;
     case Fall:
         c.anim++;
         if (c.anim < 4 || c.anim > 7) c.anim = 8;
@@ -132,7 +142,8 @@ void UpdateCharacter() {
             ResolveBash(c.column, c.row, popX, popY);
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

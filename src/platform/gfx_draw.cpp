@@ -74,10 +74,56 @@ void QueueLocalRect(SDL_Texture* texture, float originX, float originY, float le
     QueueQuad(texture, BlendMode(state.blend), corners, u0, v0, u1, v1, CurrentColor());
 }
 
+// The software renderer fills a triangle by walking its whole bounding box, which for the long
+// thin bands of the menus' rotated background is hundreds of times the band itself. A rotated
+// rectangle is filled here as one span a pixel row instead: the same pixel centres, a fraction of
+// the work.
+void FillRotatedRect(float x, float y, float w, float h) {
+    FlushQuads();
+    SDL_FPoint c[4] = {Place(x, y, 0, 0), Place(x, y, w, 0), Place(x, y, w, h), Place(x, y, 0, h)};
+    float top = c[0].y, bottom = c[0].y;
+    for (const SDL_FPoint& p : c) top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+    int firstRow = std::max(0, static_cast<int>(std::floor(top)));
+    int lastRow = std::min(gfx.realHeight - 1, static_cast<int>(std::ceil(bottom)));
+    static std::vector<SDL_FRect> spans;
+    spans.clear();
+    for (int row = firstRow; row <= lastRow; row++) {
+        float sy = row + 0.5f, from = 1e30f, to = -1e30f;
+        for (int i = 0; i < 4; i++) {
+            const SDL_FPoint& a = c[i];
+            const SDL_FPoint& b = c[(i + 1) % 4];
+            if ((a.y <= sy && b.y > sy) || (b.y <= sy && a.y > sy)) {
+                float ex = a.x + (sy - a.y) * (b.x - a.x) / (b.y - a.y);
+                from = std::min(from, ex);
+                to = std::max(to, ex);
+            }
+        }
+        int left = std::max(0, static_cast<int>(std::ceil(from - 0.5f)));
+        int right = std::min(gfx.realWidth, static_cast<int>(std::ceil(to - 0.5f)));
+        if (right > left)
+            spans.push_back({static_cast<float>(left), static_cast<float>(row),
+                             static_cast<float>(right - left), 1.0f});
+    }
+    if (spans.empty()) return;
+    SDL_Color color = CurrentColor();
+    SDL_SetRenderDrawBlendMode(gfx.renderer, BlendMode(state.blend));
+    SDL_SetRenderDrawColor(gfx.renderer, color.r, color.g, color.b, color.a);
+    SDL_RenderFillRectsF(gfx.renderer, spans.data(), static_cast<int>(spans.size()));
+}
+
 } // namespace
 
 void QueueQuad(SDL_Texture* texture, SDL_BlendMode mode, const SDL_FPoint corners[4], float u0,
                float v0, float u1, float v1, SDL_Color color) {
+    // A quad wholly off the screen changes nothing; the software renderer would still walk it.
+    float left = corners[0].x, right = left, top = corners[0].y, bottom = top;
+    for (int i = 1; i < 4; i++) {
+        left = std::min(left, corners[i].x);
+        right = std::max(right, corners[i].x);
+        top = std::min(top, corners[i].y);
+        bottom = std::max(bottom, corners[i].y);
+    }
+    if (right < 0 || bottom < 0 || left > gfx.realWidth || top > gfx.realHeight) return;
     if (texture != batch.texture || mode != batch.mode) {
         FlushQuads();
         batch.texture = texture;
@@ -178,6 +224,10 @@ void DrawText(const std::string& text, float x, float y) {
 
 void DrawRect(float x, float y, float w, float h) {
     if (!gfx.renderer || Invisible()) return;
+    if (state.rotation != 0.0f && backend == Backend::Headless) {
+        FillRotatedRect(x, y, w, h);
+        return;
+    }
     QueueLocalRect(nullptr, x, y, 0, 0, w, h, 0, 0, 0, 0);
 }
 

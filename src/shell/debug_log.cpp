@@ -23,4 +23,6 @@ void CloseDebugLog() {
     logFile = nullptr;
 }
 
-bool DebugLogOpen() { return logFile != nullptr; }
+bool DebugLogOpen() {
+    return logFile != nullptr;
+}

@@ -32,9 +32,13 @@ void SetColourAlpha(float r, float g, float b, float alpha) {
     if (alpha != ALPHA_KEEP) SetAlpha(Clamp(alpha, 0, 1));
 }
 
-void SetScaleXY(float sx, float sy) { SetScale(sx, sy == SCALE_SAME ? sx : sy); }
+void SetScaleXY(float sx, float sy) {
+    SetScale(sx, sy == SCALE_SAME ? sx : sy);
+}
 
-void SetAngle(float degrees) { SetRotation(degrees); }
+void SetAngle(float degrees) {
+    SetRotation(degrees);
+}
 
 void DrawTextAligned(int x, int y, const std::string& text, int hAlign, int vAlign) {
     if (hAlign == 1) x -= TextWidth(text) / 2;

@@ -11,4 +11,6 @@ bool EnterFilesSubfolder(const std::string& sub) {
     return false;
 }
 
-bool EnterDataFolder() { return EnterFilesSubfolder(DataFolderName()); }
+bool EnterDataFolder() {
+    return EnterFilesSubfolder(DataFolderName());
+}

@@ -91,9 +91,9 @@ void StartUpBeforeDisplay() {
     ChangeDir("Files/");
     filesFolder = CurrentDir();
     OpenDebugLog("Debug.txt");
-    for (const std::string& line : {std::string("Quorvan's Wekloft Engine"), rule,
-                                    "Week #" + std::to_string(GameNumber), rule, WindowTitle(),
-                                    rule, std::string(""), std::string("Loading")})
+    for (const std::string& line :
+         {std::string("Quorvan's Wekloft Engine"), rule, "Week #" + std::to_string(GameNumber),
+          rule, WindowTitle(), rule, std::string(""), std::string("Loading")})
         LogLine(line);
 
     audioDriverList = AudioDriverNames();

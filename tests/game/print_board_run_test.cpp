@@ -100,7 +100,16 @@ TEST(PrintBoardRun, HelpAndVersionGoToStandardOutput) {
     ProgramResult version = RunProgram("--version");
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("bodger-thump ", 0), 0u);
-    ProgramResult game = RunProgram("--headless");
-    EXPECT_EQ(game.exitCode, 1);
-    EXPECT_EQ(game.err, "bodger-thump: the game screens are not built yet\n");
+}
+
+TEST(PrintBoardRun, HeadlessRunFromAFolderWithoutFilesEndsThroughTheClosingScreen) {
+    // No Files/ folder here: the log goes into the launch folder, the missing folders are logged,
+    // and the run without a script still ends through the closing screen.
+    ScratchDir scratch;
+    ProgramResult game = RunProgram("--headless --max-frames 5000");
+    EXPECT_EQ(game.exitCode, 0) << game.err;
+    std::string log = ReadFileText("Debug.txt");
+    EXPECT_NE(log.find("\tMissing folder : Common/\r\n"), std::string::npos);
+    EXPECT_TRUE(log.ends_with("Closing Up\r\n\r\nBye!\r\n\r\nPlay again, soon!!\r\n")) << log;
+    EXPECT_TRUE(std::filesystem::exists("Setup.ini"));
 }
