@@ -1,0 +1,67 @@
+// Whole runs of the program on the headless backend, from start-up to the closing screen.
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include "platform/gfx.h"
+#include "scores/score_file.h"
+#include "scores/scores.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs the program in the scratch folder with a copy of the asset pack; returns its exit code.
+int RunGame(const std::string& script, const std::string& extra = "") {
+    fs::copy(fs::path(BODGER_BUILD_DIR) / "Files", "Files", fs::copy_options::recursive);
+    std::string command = std::string(BODGER_PROGRAM) + " --headless --max-frames 20000 --script " +
+                          BODGER_TEST_DATA + "/scripts/" + script + " " + extra +
+                          " >out.txt 2>err.txt";
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST(HeadlessRun, StartUpLogMatchesTheExpectedLog) {
+    ScratchDir scratch;
+    ASSERT_EQ(RunGame("start_and_close.txt"), 0) << ReadFileText("err.txt");
+    EXPECT_EQ(ReadFileText("Files/Debug.txt"),
+              ReadFileText(fs::path(BODGER_TEST_DATA) / "start_log.txt"));
+}
+
+TEST(HeadlessRun, AWholeGameIsFiledAndSavedForTheNextStart) {
+    ScratchDir scratch;
+    ASSERT_EQ(RunGame("whole_game.txt"), 0) << ReadFileText("err.txt");
+    ASSERT_TRUE(fs::exists("Files/279/nuscores.dat"));
+    // The grabbed play frame (800 x 600 real for the 1280 x 960 virtual screen) shows the board
+    // where it belongs: cell (0, 0) at virtual (32, 128), the red floor band from 928 down, and
+    // nothing left of the board.
+    Pixmap frame;
+    ASSERT_TRUE(LoadPngFile("Files/279/play.png", frame));
+    ASSERT_EQ(frame.width, 800);
+    ASSERT_EQ(frame.height, 600);
+    EXPECT_EQ(ReadPixel(frame, 400, 590) & 0xFFFFFF, 0x640000u);
+    EXPECT_EQ(ReadPixel(frame, 8, 300) & 0xFFFFFF, 0u);
+    int coloured = 0, cells = 0;
+    for (int y = 0; y < 23; y++)
+        for (int x = 0; x < 38; x++, cells++) {
+            // The middle of each cell, in real pixels.
+            int px = static_cast<int>((32 + 32 * x + 16) * 0.625f);
+            int py = static_cast<int>((128 + 32 * y + 16) * 0.625f);
+            coloured += (ReadPixel(frame, px, py) & 0xFFFFFF) != 0;
+        }
+    EXPECT_GT(coloured, cells * 3 / 4);
+    // What the next start reads: the same loader, on the file this run left.
+    fs::current_path("Files/279");
+    LoadScores();
+    ASSERT_EQ(ScoreList.size(), 1u);
+    const Scores& result = *ScoreList.front();
+    EXPECT_EQ(result.Name, "PlayerTester");
+    EXPECT_EQ(result.GameMode, 1);
+    EXPECT_EQ(result.GameFlags, 0);
+    EXPECT_EQ(result.Quit, 0);
+    EXPECT_GT(result.Score, 0);
+    EXPECT_EQ(playerName, "PlayerTester");
+}
