@@ -1,6 +1,4 @@
 // Runs the built program's --print-board and its argument checks as a player would.
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -8,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/run_command.h"
 #include "test_support.h"
 
 namespace {
@@ -19,9 +18,8 @@ struct ProgramResult {
 // Runs the program with the arguments (already quoted for the shell) in the current folder.
 ProgramResult RunProgram(const std::string& args) {
     std::string command = std::string("'") + BODGER_PROGRAM + "' " + args + " >out.txt 2>err.txt";
-    int status = std::system(command.c_str());
-    ProgramResult run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileText("out.txt"),
-                      ReadFileText("err.txt")};
+    int code = RunCommand(command);
+    ProgramResult run{code, ReadFileText("out.txt"), ReadFileText("err.txt")};
     std::filesystem::remove("out.txt");
     std::filesystem::remove("err.txt");
     return run;

@@ -1,9 +1,9 @@
 // Whole runs of the program on the headless backend, from start-up to the closing screen.
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include "platform/gfx.h"
+#include "platform/run_command.h"
 #include "scores/score_file.h"
 #include "scores/scores.h"
 #include "test_support.h"
@@ -18,8 +18,7 @@ int RunGame(const std::string& script, const std::string& extra = "") {
     std::string command = std::string(BODGER_PROGRAM) + " --headless --max-frames 20000 --script " +
                           BODGER_TEST_DATA + "/scripts/" + script + " " + extra +
                           " >out.txt 2>err.txt";
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return RunCommand(command);
 }
 
 } // namespace
