@@ -4,6 +4,7 @@ set -euo pipefail
 dir=$1
 seconds=$2
 status=0
+export LSAN_OPTIONS="suppressions=$(pwd)/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 for target in "$dir"/*_fuzz; do
   [ -x "$target" ] || continue
   name=$(basename "$target" _fuzz)
