@@ -66,16 +66,6 @@ Image Block(int colour) {
     return Resolve(c);
 }
 
-Shape Arc(float cx, float cy, float r, float thickness, float from, float to) {
-    // The part of a ring between two angles (degrees, clockwise from the right).
-    std::vector<Point> wedge{{cx, cy}};
-    for (int i = 0; i <= 12; ++i) {
-        float a = (from + (to - from) * i / 12.0f) * 3.14159265f / 180.0f;
-        wedge.push_back({cx + 2 * r * std::cos(a), cy + 2 * r * std::sin(a)});
-    }
-    return Intersect(Ring(cx, cy, r, thickness), Polygon(wedge));
-}
-
 // A head at angle degrees (clockwise from the right) of a circle, pointing clockwise.
 Shape ArrowHead(float cx, float cy, float r, float degrees, float size) {
     float a = degrees * 3.14159265f / 180.0f;

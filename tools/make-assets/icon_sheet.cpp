@@ -53,15 +53,6 @@ Shape Speaker(float shift) {
                  Polygon({{4 + shift, 6}, {8 + shift, 2.5f}, {8 + shift, 13.5f}, {4 + shift, 10}}));
 }
 
-Shape Arc(float cx, float cy, float r, float thickness, float from, float to) {
-    std::vector<Point> wedge{{cx, cy}};
-    for (int i = 0; i <= 12; ++i) {
-        float a = (from + (to - from) * i / 12.0f) * 3.14159265f / 180.0f;
-        wedge.push_back({cx + 2 * r * std::cos(a), cy + 2 * r * std::sin(a)});
-    }
-    return Intersect(Ring(cx, cy, r, thickness), Polygon(wedge));
-}
-
 Shape Waves(int count) {
     Shape waves = Arc(8, c, 2.5f, 1.3f, -50, 50);
     if (count > 1) waves = Union(waves, Arc(8, c, 4.8f, 1.3f, -50, 50));

@@ -182,3 +182,12 @@ Shape MirrorX(const Shape& a, float axis) {
     return {[=](float x, float y) { return da(2 * axis - x, y); }, 2 * axis - a.x1, a.y0,
             2 * axis - a.x0, a.y1};
 }
+
+Shape Arc(float cx, float cy, float r, float thickness, float from, float to) {
+    std::vector<Point> wedge{{cx, cy}};
+    for (int i = 0; i <= 12; ++i) {
+        float a = (from + (to - from) * i / 12.0f) * 3.14159265f / 180.0f;
+        wedge.push_back({cx + 2 * r * std::cos(a), cy + 2 * r * std::sin(a)});
+    }
+    return Intersect(Ring(cx, cy, r, thickness), Polygon(wedge));
+}

@@ -22,6 +22,8 @@ Shape Rect(float x, float y, float w, float h, float corner = 0); // by its top-
 Shape Segment(Point a, Point b, float r);                         // a capsule of radius r
 Shape Polygon(std::vector<Point> points);
 Shape Ring(float cx, float cy, float r, float thickness);
+// The part of a ring between two angles (degrees, clockwise from the right).
+Shape Arc(float cx, float cy, float r, float thickness, float from, float to);
 Shape Star(float cx, float cy, float outer, float inner, int points, float turnDegrees = -90);
 Shape Heart(float cx, float cy, float size);
 
