@@ -193,6 +193,9 @@ bool OpenDisplay(int width, int height, int depth, int refresh, std::string& err
     bool opened = backend == Backend::Headless ? OpenHeadless(width, height, error)
                                                : OpenWindow(width, height, depth, refresh, error);
     if (!opened) return false;
+    SDL_RendererInfo info;
+    gfx.softwareRenderer =
+        SDL_GetRendererInfo(gfx.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     gfx.realWidth = width;
     gfx.realHeight = height;
     SetVirtualResolution(width, height);

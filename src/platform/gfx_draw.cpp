@@ -224,7 +224,7 @@ void DrawText(const std::string& text, float x, float y) {
 
 void DrawRect(float x, float y, float w, float h) {
     if (!gfx.renderer || Invisible()) return;
-    if (state.rotation != 0.0f && backend == Backend::Headless) {
+    if (state.rotation != 0.0f && gfx.softwareRenderer) {
         FillRotatedRect(x, y, w, h);
         return;
     }

@@ -19,6 +19,7 @@ struct GfxTarget {
     // with it and must neither be drawn nor destroyed again.
     int generation = 0;
     int realWidth = 0, realHeight = 0;
+    bool softwareRenderer = false; // SDL's software renderer: the headless one, or choice 2
     int virtualWidth = 0, virtualHeight = 0;
     // Real pixels per virtual unit.
     float unitX = 1.0f, unitY = 1.0f;
