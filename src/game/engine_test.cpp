@@ -60,11 +60,11 @@ void RunEngineTest(int target, int spriteScale) {
         for (int frame = 0; frame < 10; frame++) {
             StartFrame();
             DrawLogos(1);
+            SetColor(0, 0, 0);
+            SetAlpha(0);
+            SetScale(static_cast<float>(spriteScale), static_cast<float>(spriteScale));
             for (int i = 0; i <= count; i++) {
                 SetRotation(static_cast<float>(Rand(1, 360)));
-                SetColor(0, 0, 0);
-                SetAlpha(0);
-                SetScale(static_cast<float>(spriteScale), static_cast<float>(spriteScale));
                 int y = Rand(1, virtualHeight);
                 int x = Rand(1, virtualWidth);
                 DrawImage(IconSheetSharp, static_cast<float>(x), static_cast<float>(y), 0);
