@@ -59,10 +59,13 @@ int RunHeadless(const CommandLine& options) {
 
 int RunWindowed() {
     std::string error;
-    if (!InitPlatform(Backend::Sdl, error) || !StartVideo(error)) {
+    if (!InitPlatform(Backend::Sdl, error)) {
         std::fprintf(stderr, "bodger-thump: %s\n", error.c_str());
         return 1;
     }
+    // Without a video service the display cannot open: start-up then logs why, says it on
+    // standard error and exits with code 1, as for any display that cannot be opened.
+    StartVideo(error);
     StartUp();
     return 0;
 }

@@ -72,10 +72,7 @@ bool OpenHeadless(int width, int height, std::string& error) {
 }
 
 bool OpenWindow(int width, int height, int depth, int refresh, std::string& error) {
-    if (!videoStarted) {
-        error = "the video service is not started";
-        return false;
-    }
+    if (!videoStarted && !StartVideo(error)) return false;
     // Made hidden, so that a full screen switches once, straight to the chosen mode.
     gfx.window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   width, height, SDL_WINDOW_HIDDEN);
@@ -128,6 +125,15 @@ bool StartVideo(std::string& error) {
     if (videoStarted) return true;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         error = std::string("cannot start the video service: ") + SDL_GetError();
+        return false;
+    }
+    // With no display server SDL falls back on its off-screen driver, and the game would run in a
+    // window nobody sees. That is no display; only a driver asked for by name is taken as one.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    std::string name = driver ? driver : "";
+    if ((name == "offscreen" || name == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        error = "no display to open a window on (is DISPLAY set?)";
         return false;
     }
     videoStarted = true;
