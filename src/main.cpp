@@ -49,6 +49,7 @@ int RunHeadless(const CommandLine& options) {
     StartInputScript(script);
     if (options.maxFrames > 0) SetMaxFrames(options.maxFrames);
     AttachVirtualJoysticks(options.joysticks);
+    SetHeadlessDrawCost(options.drawCostNs);
     headlessFlipHook = ScriptFrameShown;
     scriptGrabHook = GrabFrame;
     audioOutFile = options.audioOutFile;

@@ -134,3 +134,7 @@ void UseSimulatedClock(const DateTime& start, int startMs) {
 bool ClockIsSimulated() {
     return simulated;
 }
+
+void AdvanceSimulatedClock(int ms) {
+    if (simulated && ms > 0) simulatedMs += ms;
+}

@@ -28,6 +28,8 @@ bool ParseDateTime(const std::string& text, DateTime& when);
 constexpr int SimulatedClockStart = 100000;
 void UseSimulatedClock(const DateTime& start, int startMs = SimulatedClockStart);
 bool ClockIsSimulated();
+// Lets simulated time pass without the program sleeping (the headless machine's drawing time).
+void AdvanceSimulatedClock(int ms);
 // Called with the milliseconds of every simulated sleep (the headless backend steps its input
 // script and its memory mixer from here).
 extern void (*simulatedSleepHook)(int ms);

@@ -89,6 +89,10 @@ void DrawLine(float x1, float y1, float x2, float y2);
 // window events into the input state; the headless backend calls headlessFlipHook (when set).
 void Flip();
 extern void (*headlessFlipHook)();
+// The headless backend's simulated machine speed: every image drawn (those dropped unseen
+// included) costs this many nanoseconds of simulated time, spent when the frame is shown. 0, the
+// default, is an infinitely fast machine.
+void SetHeadlessDrawCost(int nanoseconds);
 void ShowPointer(bool visible);
 
 // Pixmaps: 32-bit pixels with alpha in the top byte (0xAARRGGBB).

@@ -1,5 +1,7 @@
 // Display modes, the renderer choice, opening the window (sdl) or the off-screen back buffer
 // (headless), the virtual resolution, showing and grabbing the frame.
+#include "platform/audio.h"
+#include "platform/clock.h"
 #include "platform/gfx_internal.h"
 #include "platform/input.h"
 #include "platform/platform.h"
@@ -243,11 +245,35 @@ int RealHeight() {
     return gfx.realHeight;
 }
 
+int64_t headlessDraws = 0;
+
+namespace {
+int drawCostNs = 0;
+int64_t drawCostCarryNs = 0;
+
+// The time the simulated machine took to draw this frame passes now, as the frame is shown.
+void SpendHeadlessDrawTime() {
+    drawCostCarryNs += headlessDraws * drawCostNs;
+    headlessDraws = 0;
+    int ms = static_cast<int>(drawCostCarryNs / 1000000);
+    drawCostCarryNs %= 1000000;
+    if (ms > 0) {
+        AdvanceSimulatedClock(ms);
+        AdvanceMemoryAudio(ms);
+    }
+}
+} // namespace
+
+void SetHeadlessDrawCost(int nanoseconds) {
+    drawCostNs = std::max(nanoseconds, 0);
+}
+
 void Flip() {
     if (gfx.renderer) {
         FlushQuads();
         SDL_RenderPresent(gfx.renderer);
     }
+    if (backend == Backend::Headless) SpendHeadlessDrawTime();
     if (backend == Backend::Sdl)
         PumpEvents();
     else if (headlessFlipHook)

@@ -197,6 +197,7 @@ void Cls() {
 }
 
 void DrawImage(const ImageRef& image, float x, float y, int frame) {
+    if (backend == Backend::Headless) headlessDraws++;
     if (!image || frame < 0 || frame >= image->frames || Invisible()) return;
     if (!TextureAlive(image->texture, image->generation)) return;
     int column = frame % image->columns, row = frame / image->columns;

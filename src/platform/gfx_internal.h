@@ -26,6 +26,9 @@ struct GfxTarget {
 };
 extern GfxTarget gfx;
 
+// Images drawn since the last flip on the headless backend, for its simulated drawing cost.
+extern int64_t headlessDraws;
+
 bool GfxOpen();
 // Whether a texture made in this generation can still be used.
 inline bool TextureAlive(SDL_Texture* texture, int generation) {

@@ -18,7 +18,7 @@ bool ParseInt(const std::string& text, int lo, int hi, int& value) {
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& options,
                       std::string& error) {
     options = CommandLine();
-    bool scriptGiven = false, audioGiven = false, joysticksGiven = false;
+    bool scriptGiven = false, audioGiven = false, joysticksGiven = false, drawCostGiven = false;
     size_t i = 0;
     // The value after option; false (with the message) when it is missing.
     auto next = [&](const std::string& option, const char* what, std::string& value) {
@@ -86,6 +86,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& options
                 return false;
             }
             joysticksGiven = true;
+        } else if (arg == "--draw-cost") {
+            if (!next(arg, "a number NS", value)) return false;
+            if (!ParseInt(value, 0, 100000000, options.drawCostNs)) {
+                error = "bad NS '" + value + "' for --draw-cost (nanoseconds, 0 or more)";
+                return false;
+            }
+            drawCostGiven = true;
         } else {
             error = "unknown argument '" + arg + "'";
             return false;
@@ -97,6 +104,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& options
                                : options.dateGiven ? "--date"
                                : audioGiven        ? "--audio-out"
                                : joysticksGiven    ? "--joysticks"
+                               : drawCostGiven     ? "--draw-cost"
                                                    : nullptr;
     if (headlessOnly && !options.headless && !options.printBoard && !options.help &&
         !options.version) {
@@ -114,6 +122,7 @@ std::string UsageText() {
            "           --date \"YYYY-MM-DD HH:MM:SS\"      local date and time at start\n"
            "           --audio-out FILE                  write the mixed sound as WAV\n"
            "           --joysticks N                     attach N (0-4) virtual joysticks\n"
+           "           --draw-cost NS                    simulated drawing time per image, in ns\n"
            "       bodger-thump --print-board MODE SET   print the board of game mode MODE (0-4)\n"
            "                                             and level set SET (0-4)\n"
            "       bodger-thump --help | --version\n";

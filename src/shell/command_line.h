@@ -18,6 +18,7 @@ struct CommandLine {
     DateTime date;            // when dateGiven
     std::string audioOutFile; // empty: no WAV written
     int joysticks = 0;        // virtual joysticks attached before start-up
+    int drawCostNs = 0;       // the simulated machine's time per image drawn
 };
 
 // Reads the arguments after the program name into options. On a bad or missing argument returns

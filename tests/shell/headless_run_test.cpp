@@ -3,25 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx.h"
-#include "platform/run_command.h"
+#include "run_game.h"
 #include "scores/score_file.h"
 #include "scores/scores.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Runs the program in the scratch folder with a copy of the asset pack; returns its exit code.
-int RunGame(const std::string& script, const std::string& extra = "") {
-    fs::copy(fs::path(BODGER_BUILD_DIR) / "Files", "Files", fs::copy_options::recursive);
-    std::string command = std::string(BODGER_PROGRAM) + " --headless --max-frames 20000 --script " +
-                          BODGER_TEST_DATA + "/scripts/" + script + " " + extra +
-                          " >out.txt 2>err.txt";
-    return RunCommand(command);
-}
-
-} // namespace
 
 TEST(HeadlessRun, StartUpLogMatchesTheExpectedLog) {
     ScratchDir scratch;
