@@ -1,0 +1,104 @@
+// The screens as a player meets them, in whole headless runs: the title's menus and latches, the
+// name entry, screenshots, and leaving from a game. Each run's results are read back from the
+// files it leaves.
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "platform/gfx.h"
+#include "run_game.h"
+#include "scores/score_file.h"
+#include "scores/scores.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The results the run saved, as the next start would load them.
+std::vector<ScoresRef> SavedResults() {
+    fs::path back = fs::current_path();
+    fs::current_path("Files/279");
+    ScoreList.clear();
+    LoadScores();
+    fs::current_path(back);
+    return ScoreList;
+}
+
+// A grabbed frame shows a game when the red floor band lies along its bottom.
+bool ShowsAGame(const std::string& png) {
+    Pixmap frame;
+    return LoadPngFile(png, frame) && (ReadPixel(frame, 400, 590) & 0xFFFFFF) == 0x640000u;
+}
+
+} // namespace
+
+TEST(ScreenRun, TitleStepsOncePerPressAndTheNameEntryEditsTheName) {
+    ScratchDir scratch;
+    ASSERT_EQ(RunGame("title_navigation.txt"), 0) << ReadFileText("err.txt");
+    std::vector<ScoresRef> results = SavedResults();
+    ASSERT_EQ(results.size(), 1u);
+    // Down, down, up: "Less Bashes"; right, right: level set 3.
+    EXPECT_EQ(results[0]->GameMode, 1);
+    EXPECT_EQ(results[0]->GameFlags, 2);
+    // Six Backspaces empty "Player"; the "|" typed after is never taken into the name.
+    EXPECT_EQ(results[0]->Name, "ZedAnn");
+    EXPECT_EQ(results[0]->Quit, 0);
+    // Return still held from the name entry starts no second game.
+    EXPECT_FALSE(ShowsAGame("Files/279/after.png"));
+}
+
+TEST(ScreenRun, PlayerThreesControlsStartAGame) {
+    ScratchDir scratch;
+    CopyAssetPack();
+    WriteFileText("Files/Setup.ini", "[Controls]\r\nKey=40,87\r\n"); // player 3's up is W
+    ASSERT_EQ(RunGame("player_three_starts.txt"), 0) << ReadFileText("err.txt");
+    std::vector<ScoresRef> results = SavedResults();
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0]->GameMode, 1);
+    EXPECT_EQ(results[0]->Name, "Player");
+}
+
+TEST(ScreenRun, AClickChoosesAGameModeWithoutStartingIt) {
+    ScratchDir scratch;
+    ASSERT_EQ(RunGame("click_chooses_mode.txt"), 0) << ReadFileText("err.txt");
+    EXPECT_FALSE(ShowsAGame("Files/279/chosen.png"));
+    std::vector<ScoresRef> results = SavedResults();
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0]->GameMode, 1);
+}
+
+TEST(ScreenRun, ScreenshotsInOneSecondGetTheirOwnNames) {
+    ScratchDir scratch;
+    ASSERT_EQ(RunGame("screenshots.txt"), 0) << ReadFileText("err.txt");
+    // The simulated clock starts at 10:34:56 on 9 December 2011.
+    const std::string first = "Files/Bodger Thump (Screenshot_09 Dec 2011_103506).png";
+    const std::string second = "Files/Bodger Thump (Screenshot_09 Dec 2011_103506) (2).png";
+    for (const std::string& file : {first, second}) {
+        SCOPED_TRACE(file);
+        Pixmap shot;
+        ASSERT_TRUE(LoadPngFile(file, shot));
+        EXPECT_EQ(shot.width, 800);
+        EXPECT_EQ(shot.height, 600);
+        bool opaque = true;
+        for (uint32_t pixel : shot.pixels) opaque = opaque && (pixel >> 24) == 0xFF;
+        EXPECT_TRUE(opaque);
+    }
+    std::string log = RunLog();
+    EXPECT_NE(log.find("\tSaving Screenshot : Bodger Thump (Screenshot_09 Dec 2011_103506).png\r\n"
+                       "\tSaved Screenshot 1\r\n"),
+              std::string::npos);
+    EXPECT_NE(log.find("(2).png\r\n\tSaved Screenshot 1\r\n"), std::string::npos);
+}
+
+TEST(ScreenRun, LeavingFromAGameGoesThroughTheClosingScreen) {
+    for (const char* script : {"alt_f4_in_game.txt", "close_in_game.txt"}) {
+        SCOPED_TRACE(script);
+        ScratchDir scratch;
+        ASSERT_EQ(RunGame(script), 0) << ReadFileText("err.txt");
+        EXPECT_TRUE(RunLog().ends_with("Closing Up\r\n\r\nBye!\r\n\r\nPlay again, soon!!\r\n"));
+        EXPECT_NE(ReadFileText("Files/Setup.ini").find("[Graphics]\r\n"), std::string::npos);
+        // The game was left, not finished: nothing is filed, but the score file is written.
+        EXPECT_TRUE(fs::exists("Files/279/nuscores.dat"));
+        EXPECT_TRUE(SavedResults().empty());
+    }
+}
