@@ -1,6 +1,7 @@
 // The screens as a player meets them, in whole headless runs: the title's menus and latches, the
 // name entry, screenshots, and leaving from a game. Each run's results are read back from the
 // files it leaves.
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -101,4 +102,25 @@ TEST(ScreenRun, LeavingFromAGameGoesThroughTheClosingScreen) {
         EXPECT_TRUE(fs::exists("Files/279/nuscores.dat"));
         EXPECT_TRUE(SavedResults().empty());
     }
+}
+
+TEST(ScreenRun, ReachingTheBottomShowsTheResultPanelAndEndsTheGame) {
+    ScratchDir scratch;
+    ASSERT_EQ(RunGame("reach_the_bottom.txt"), 0) << ReadFileText("err.txt");
+    // The panel (black at alpha 0.75, 480 units wide from the middle less 240) darkens the board
+    // down its right-hand strip, where no text stands.
+    Pixmap frame;
+    ASSERT_TRUE(LoadPngFile("Files/279/panel.png", frame));
+    for (int y = 100; y <= 800; y += 50) {
+        uint32_t pixel = ReadPixel(frame, static_cast<int>((1280 / 2 - 240 + 460) * 0.625f),
+                                   static_cast<int>(y * 0.625f));
+        int brightest = std::max({(pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF});
+        EXPECT_LE(brightest, 72) << "at virtual y " << y;
+    }
+    std::vector<ScoresRef> results = SavedResults();
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0]->GameMode, 0);
+    EXPECT_EQ(results[0]->Quit, 0);
+    // Five bashes were left: 125 points of bonus on top of what the bashes and pick-ups made.
+    EXPECT_GE(results[0]->Score, 125);
 }
