@@ -116,14 +116,17 @@ FontRef BuildFont(FT_Face face, int pixelSize, bool smooth) {
         const Bitmap& b = bitmaps[c];
         Glyph& glyph = font->glyphs[c];
         if (!glyph.present || b.width == 0) continue;
-        glyph.left = b.left * toNominal;
-        glyph.top = (rasterAscender - b.top) * toNominal;
-        glyph.width = b.width * toNominal;
-        glyph.height = b.height * toNominal;
-        glyph.u0 = static_cast<float>(b.atlasX) / atlasWidth;
-        glyph.v0 = static_cast<float>(b.atlasY) / atlasHeight;
-        glyph.u1 = static_cast<float>(b.atlasX + b.width) / atlasWidth;
-        glyph.v1 = static_cast<float>(b.atlasY + b.height) / atlasHeight;
+        // Each quad takes in the empty pixel around its bitmap: the software renderer samples a
+        // little off the pixel centres, which would lose a glyph one pixel thin (a hyphen at a
+        // small size) if its quad ended right at its bitmap's edge.
+        glyph.left = (b.left - 1) * toNominal;
+        glyph.top = (rasterAscender - b.top - 1) * toNominal;
+        glyph.width = (b.width + 2) * toNominal;
+        glyph.height = (b.height + 2) * toNominal;
+        glyph.u0 = static_cast<float>(b.atlasX - 1) / atlasWidth;
+        glyph.v0 = static_cast<float>(b.atlasY - 1) / atlasHeight;
+        glyph.u1 = static_cast<float>(b.atlasX + b.width + 1) / atlasWidth;
+        glyph.v1 = static_cast<float>(b.atlasY + b.height + 1) / atlasHeight;
     }
     return font;
 }

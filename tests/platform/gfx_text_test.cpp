@@ -92,3 +92,20 @@ TEST_F(TextTest, MissingFontGivesNoFont) {
     WriteFileText("fake.ttf", "not a font");
     EXPECT_FALSE(LoadFont("fake.ttf", 20, true));
 }
+
+TEST_F(TextTest, GlyphsOnePixelThinStillShow) {
+    if (!std::filesystem::exists(fontPath)) GTEST_SKIP() << fontPath << " is not installed";
+    // At 21 units on this screen a hyphen is one pixel row of its bitmap.
+    for (int size : {14, 16, 21, 24}) {
+        SCOPED_TRACE(size);
+        FontRef font = LoadFont(fontPath, size, true);
+        ASSERT_TRUE(font);
+        SetFont(font);
+        Cls();
+        DrawText("-", 100, 100);
+        Pixmap frame = Grab();
+        int lit = 0;
+        for (uint32_t pixel : frame.pixels) lit += (pixel & 0xFFFFFF) != 0;
+        EXPECT_GT(lit, 0);
+    }
+}
