@@ -29,7 +29,7 @@ int loadingStartMs = 0;
 
 const char* const credits[32] = {
     "A Game by Quorvan",
-    "Find more at the Wekloft and Tumblix pages",
+    "Sites: Wekloft and Tumblix",
     "",
     "-=-=--=-=-=-=-=-=-=-=-",
     "Instructions",
@@ -48,10 +48,10 @@ const char* const credits[32] = {
     "using Quorvan's Framework",
     "",
     "Graphics",
-    "Font : DejaVu Sans by Bitstream and the DejaVu team",
-    "Font : Cabin by Pablo Impallari and Igino Marini",
+    "Font : DejaVu Sans by DejaVu team",
+    "Font : Cabin by P. Impallari, I. Marini",
     "Font : Comfortaa by Johan Aakerlund",
-    "Font : Bebas Neue by Ryoichi Tsunekawa",
+    "Font : Bebas Neue by R. Tsunekawa",
     "All other graphics by Quorvan",
     "",
     "Music/SFX by Quorvan",
@@ -59,7 +59,7 @@ const char* const credits[32] = {
     "Additional Sound Effects",
     "created using",
     "our own synthesiser, make-assets",
-    "in this game's source: tools/make-assets",
+    "found in tools/make-assets",
 };
 
 const std::string rule(28, '-');
