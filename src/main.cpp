@@ -8,6 +8,7 @@
 #include "game/board.h"
 #include "game/board_text.h"
 #include "platform/audio.h"
+#include "platform/files.h"
 #include "platform/gfx.h"
 #include "platform/input.h"
 #include "platform/input_script.h"
@@ -18,6 +19,14 @@
 namespace {
 
 std::string audioOutFile;
+// Files named on the command line and in the script are relative to where the program started,
+// not to the data folder it works in later.
+std::string launchFolder;
+
+std::string FromLaunchFolder(const std::string& file) {
+    if (file.empty() || file[0] == '/' || launchFolder.empty()) return file;
+    return launchFolder + "/" + file;
+}
 
 void WriteAudioOut() {
     if (!audioOutFile.empty() && !WriteMixedAudioWav(audioOutFile))
@@ -25,7 +34,8 @@ void WriteAudioOut() {
 }
 
 // The script's grab: the frame just shown, as a PNG, without any notice on screen.
-void GrabFrame(const std::string& file) {
+void GrabFrame(const std::string& name) {
+    const std::string file = FromLaunchFolder(name);
     Pixmap frame;
     if (!GrabBackBuffer(0, 0, screenWidth, screenHeight, frame) ||
         SavePixmapPng(frame, file, 1) != 1)
@@ -33,6 +43,7 @@ void GrabFrame(const std::string& file) {
 }
 
 int RunHeadless(const CommandLine& options) {
+    launchFolder = CurrentDir();
     std::string error;
     DateTime start;
     if (options.dateGiven) start = options.date;
@@ -52,7 +63,7 @@ int RunHeadless(const CommandLine& options) {
     SetHeadlessDrawCost(options.drawCostNs);
     headlessFlipHook = ScriptFrameShown;
     scriptGrabHook = GrabFrame;
-    audioOutFile = options.audioOutFile;
+    audioOutFile = FromLaunchFolder(options.audioOutFile);
     std::atexit(WriteAudioOut);
     StartUp();
     return 0;

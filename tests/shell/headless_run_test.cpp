@@ -1,4 +1,6 @@
 // Whole runs of the program on the headless backend, from start-up to the closing screen.
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -25,7 +27,7 @@ TEST(HeadlessRun, AWholeGameIsFiledAndSavedForTheNextStart) {
     // where it belongs: cell (0, 0) at virtual (32, 128), the red floor band from 928 down, and
     // nothing left of the board.
     Pixmap frame;
-    ASSERT_TRUE(LoadPngFile("Files/279/play.png", frame));
+    ASSERT_TRUE(LoadPngFile("play.png", frame));
     ASSERT_EQ(frame.width, 800);
     ASSERT_EQ(frame.height, 600);
     EXPECT_EQ(ReadPixel(frame, 400, 590) & 0xFFFFFF, 0x640000u);
@@ -50,4 +52,24 @@ TEST(HeadlessRun, AWholeGameIsFiledAndSavedForTheNextStart) {
     EXPECT_EQ(result.Quit, 0);
     EXPECT_GT(result.Score, 0);
     EXPECT_EQ(playerName, "PlayerTester");
+}
+
+TEST(HeadlessRun, TheMixedSoundHoldsTheChime) {
+    ScratchDir scratch;
+    ASSERT_EQ(RunGame("start_and_close.txt", "--audio-out mixed.wav"), 0)
+        << ReadFileText("err.txt");
+    std::string wav = ReadFileText("mixed.wav");
+    ASSERT_GT(wav.size(), 44u);
+    EXPECT_EQ(wav.substr(0, 4), "RIFF");
+    EXPECT_EQ(wav.substr(8, 4), "WAVE");
+    // The run lasts many simulated seconds, 44100 stereo 16-bit frames each.
+    EXPECT_GT(wav.size(), 44u + 5u * 44100u * 4u);
+    // The chime plays at the first frame: loud samples within the first second and a half.
+    int loudest = 0;
+    for (size_t i = 44; i + 1 < 44 + 66150u * 4u && i + 1 < wav.size(); i += 2) {
+        int sample = static_cast<int16_t>(static_cast<uint8_t>(wav[i]) |
+                                          static_cast<uint8_t>(wav[i + 1]) << 8);
+        loudest = std::max(loudest, std::abs(sample));
+    }
+    EXPECT_GT(loudest, 2000);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx.h"
+#include "platform/unprivileged.h"
 #include "run_game.h"
 #include "scores/score_file.h"
 #include "scores/scores.h"
@@ -45,7 +46,7 @@ TEST(ScreenRun, TitleStepsOncePerPressAndTheNameEntryEditsTheName) {
     EXPECT_EQ(results[0]->Name, "ZedAnn");
     EXPECT_EQ(results[0]->Quit, 0);
     // Return still held from the name entry starts no second game.
-    EXPECT_FALSE(ShowsAGame("Files/279/after.png"));
+    EXPECT_FALSE(ShowsAGame("after.png"));
 }
 
 TEST(ScreenRun, PlayerThreesControlsStartAGame) {
@@ -62,7 +63,7 @@ TEST(ScreenRun, PlayerThreesControlsStartAGame) {
 TEST(ScreenRun, AClickChoosesAGameModeWithoutStartingIt) {
     ScratchDir scratch;
     ASSERT_EQ(RunGame("click_chooses_mode.txt"), 0) << ReadFileText("err.txt");
-    EXPECT_FALSE(ShowsAGame("Files/279/chosen.png"));
+    EXPECT_FALSE(ShowsAGame("chosen.png"));
     std::vector<ScoresRef> results = SavedResults();
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0]->GameMode, 1);
@@ -110,7 +111,7 @@ TEST(ScreenRun, ReachingTheBottomShowsTheResultPanelAndEndsTheGame) {
     // The panel (black at alpha 0.75, 480 units wide from the middle less 240) darkens the board
     // down its right-hand strip, where no text stands.
     Pixmap frame;
-    ASSERT_TRUE(LoadPngFile("Files/279/panel.png", frame));
+    ASSERT_TRUE(LoadPngFile("panel.png", frame));
     for (int y = 100; y <= 800; y += 50) {
         uint32_t pixel = ReadPixel(frame, static_cast<int>((1280 / 2 - 240 + 460) * 0.625f),
                                    static_cast<int>(y * 0.625f));
@@ -123,4 +124,54 @@ TEST(ScreenRun, ReachingTheBottomShowsTheResultPanelAndEndsTheGame) {
     EXPECT_EQ(results[0]->Quit, 0);
     // Five bashes were left: 125 points of bonus on top of what the bashes and pick-ups made.
     EXPECT_GE(results[0]->Score, 125);
+}
+
+TEST(ScreenRun, AJoystickPlaysAWholeGame) {
+    ScratchDir scratch;
+    CopyAssetPack();
+    // Player 1's down is joystick 1's Y axis pushed down (301), button 1 its button 0 (330).
+    WriteFileText("Files/Setup.ini", "[Controls]\r\nKey=8,301\r\nKey=10,330\r\n");
+    ASSERT_EQ(RunGame("joystick_game.txt", "--joysticks 1"), 0) << ReadFileText("err.txt");
+    std::vector<ScoresRef> results = SavedResults();
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0]->GameMode, 1);
+    EXPECT_GT(results[0]->Score, 0);
+}
+
+TEST(ScreenRun, TheFarewellPageSaysWhenTheScoresCouldNotBeSaved) {
+    // Two leavings, one with a data folder the program may not write to. Only that page carries
+    // the extra line, drawn in light red near the bottom left.
+    auto reddishPixels = [](const Pixmap& page) {
+        int count = 0;
+        for (int y = 560; y < 600; y++)
+            for (int x = 20; x < 400; x++) {
+                uint32_t p = ReadPixel(page, x, y);
+                count += ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) < 160 && (p & 0xFF) < 160;
+            }
+        return count;
+    };
+    for (bool writable : {true, false}) {
+        SCOPED_TRACE(writable ? "writable" : "read-only");
+        ScratchDir scratch;
+        CopyAssetPack();
+        fs::permissions(scratch.path, fs::perms::all);
+        // The program runs as another user here: everything it writes must be open to it.
+        for (const char* folder : {"Files", "Files/279", "Files/Common"})
+            fs::permissions(folder, fs::perms::all);
+        if (!writable)
+            fs::permissions("Files/279", fs::perms::owner_read | fs::perms::owner_exec |
+                                             fs::perms::group_read | fs::perms::group_exec |
+                                             fs::perms::others_read | fs::perms::others_exec);
+        // As root the folder's permissions would not stop the save.
+        EXPECT_TRUE(RunUnprivileged([] { return RunGame("close_and_grab_farewell.txt") == 0; }))
+            << ReadFileText("err.txt");
+        std::string log = RunLog();
+        EXPECT_EQ(log.find("\tnuscores.dat could not be saved: ") != std::string::npos, !writable);
+        Pixmap page;
+        ASSERT_TRUE(LoadPngFile("farewell.png", page));
+        if (writable)
+            EXPECT_EQ(reddishPixels(page), 0);
+        else
+            EXPECT_GT(reddishPixels(page), 50);
+    }
 }
