@@ -6,7 +6,7 @@ packages=(
   libsdl2-dev libpng-dev zlib1g-dev libfreetype-dev libvorbis-dev libogg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool
-  fonts-dejavu-core fonts-cabin fonts-comfortaa fonts-bebas-neue
+  fonts-dejavu-core fonts-cabin fonts-yanone-kaffeesatz fonts-bebas-neue
 )
 missing=()
 for p in "${packages[@]}"; do

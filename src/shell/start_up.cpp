@@ -50,7 +50,7 @@ const char* const credits[32] = {
     "Graphics",
     "Font : DejaVu Sans by DejaVu team",
     "Font : Cabin by P. Impallari, I. Marini",
-    "Font : Comfortaa by Johan Aakerlund",
+    "Font : Yanone Kaffeesatz by Jan Gerner",
     "Font : Bebas Neue by R. Tsunekawa",
     "All other graphics by Quorvan",
     "",

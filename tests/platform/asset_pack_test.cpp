@@ -224,8 +224,8 @@ TEST(AssetPack, FontsAreTheInstalledFontsWithTheirLicences) {
     const Case cases[] = {
         {"SVBasicManual", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "fonts-dejavu-core"},
         {"November", "/usr/share/fonts/opentype/cabin/Cabin-Regular.otf", "fonts-cabin"},
-        {"Blue Highway", "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf",
-         "fonts-comfortaa"},
+        {"Blue Highway", "/usr/share/fonts/opentype/yanone-kaffeesatz/YanoneKaffeesatz-Regular.otf",
+         "fonts-yanone-kaffeesatz"},
         {"Acknowledge TT XQZ", "/usr/share/fonts/opentype/bebas-neue/BebasNeue-Regular.otf",
          "fonts-bebas-neue"},
     };
