@@ -116,17 +116,18 @@ FontRef BuildFont(FT_Face face, int pixelSize, bool smooth) {
         const Bitmap& b = bitmaps[c];
         Glyph& glyph = font->glyphs[c];
         if (!glyph.present || b.width == 0) continue;
-        // Each quad takes in the empty pixel around its bitmap: the software renderer samples a
-        // little off the pixel centres, which would lose a glyph one pixel thin (a hyphen at a
-        // small size) if its quad ended right at its bitmap's edge.
-        glyph.left = (b.left - 1) * toNominal;
-        glyph.top = (rasterAscender - b.top - 1) * toNominal;
-        glyph.width = (b.width + 2) * toNominal;
-        glyph.height = (b.height + 2) * toNominal;
-        glyph.u0 = static_cast<float>(b.atlasX - 1) / atlasWidth;
-        glyph.v0 = static_cast<float>(b.atlasY - 1) / atlasHeight;
-        glyph.u1 = static_cast<float>(b.atlasX + b.width + 1) / atlasWidth;
-        glyph.v1 = static_cast<float>(b.atlasY + b.height + 1) / atlasHeight;
+        glyph.left = b.left * toNominal;
+        glyph.top = (rasterAscender - b.top) * toNominal;
+        glyph.width = b.width * toNominal;
+        glyph.height = b.height * toNominal;
+        // A hundredth of a texel in: the renderer turns these back into whole texels by
+        // truncating, and 2/107 * 107 in floats is a hair below 2, which would take the row
+        // above and lose a glyph one row high (a hyphen at a small size).
+        const float in = 0.01f;
+        glyph.u0 = (b.atlasX + in) / atlasWidth;
+        glyph.v0 = (b.atlasY + in) / atlasHeight;
+        glyph.u1 = (b.atlasX + b.width + in) / atlasWidth;
+        glyph.v1 = (b.atlasY + b.height + in) / atlasHeight;
     }
     return font;
 }

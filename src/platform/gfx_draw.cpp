@@ -214,11 +214,29 @@ void DrawText(const std::string& text, float x, float y) {
     const Font* font = CurrentFont();
     if (!font || Invisible() || !TextureAlive(font->texture, font->generation)) return;
     int pen = 0;
+    // Unturned, unmirrored text puts every glyph on whole real pixels, one texel a pixel, as its
+    // bitmap was rasterised. At fractional positions the software renderer drops or doubles rows
+    // of a quad, which thin glyphs (a hyphen, a full stop) do not survive.
+    const bool snap = state.rotation == 0.0f && state.scaleX > 0 && state.scaleY > 0;
     for (char c : text) {
         const Glyph& glyph = font->glyphs[static_cast<unsigned char>(c)];
-        if (glyph.present && glyph.width > 0)
-            QueueLocalRect(font->texture, x, y, pen + glyph.left, glyph.top, glyph.width,
-                           glyph.height, glyph.u0, glyph.v0, glyph.u1, glyph.v1);
+        if (glyph.present && glyph.width > 0) {
+            if (snap) {
+                SDL_FPoint from = Place(x, y, pen + glyph.left, glyph.top);
+                SDL_FPoint to =
+                    Place(x, y, pen + glyph.left + glyph.width, glyph.top + glyph.height);
+                float left = std::round(from.x), top = std::round(from.y);
+                float w = std::max(1.0f, std::round(to.x - from.x));
+                float h = std::max(1.0f, std::round(to.y - from.y));
+                SDL_FPoint corners[4] = {
+                    {left, top}, {left + w, top}, {left + w, top + h}, {left, top + h}};
+                QueueQuad(font->texture, BlendMode(state.blend), corners, glyph.u0, glyph.v0,
+                          glyph.u1, glyph.v1, CurrentColor());
+            } else {
+                QueueLocalRect(font->texture, x, y, pen + glyph.left, glyph.top, glyph.width,
+                               glyph.height, glyph.u0, glyph.v0, glyph.u1, glyph.v1);
+            }
+        }
         pen += glyph.advance;
     }
 }

@@ -93,19 +93,35 @@ TEST_F(TextTest, MissingFontGivesNoFont) {
     EXPECT_FALSE(LoadFont("fake.ttf", 20, true));
 }
 
-TEST_F(TextTest, GlyphsOnePixelThinStillShow) {
+TEST_F(TextTest, ThinGlyphsKeepTheirShapeAtAnyPosition) {
     if (!std::filesystem::exists(fontPath)) GTEST_SKIP() << fontPath << " is not installed";
-    // At 21 units on this screen a hyphen is one pixel row of its bitmap.
-    for (int size : {14, 16, 21, 24}) {
-        SCOPED_TRACE(size);
+    // At 21 units on this screen a hyphen is one row of its bitmap and a full stop two: neither
+    // may vanish or grow into the next row, wherever the text stands.
+    auto rowsLit = [](const Pixmap& frame) {
+        int rows = 0;
+        for (int y = 0; y < frame.height; y++) {
+            bool lit = false;
+            for (int x = 0; x < frame.width && !lit; x++)
+                lit = (ReadPixel(frame, x, y) & 0xFFFFFF) != 0;
+            rows += lit;
+        }
+        return rows;
+    };
+    for (int size : {16, 21, 24}) {
         FontRef font = LoadFont(fontPath, size, true);
         ASSERT_TRUE(font);
         SetFont(font);
-        Cls();
-        DrawText("-", 100, 100);
-        Pixmap frame = Grab();
-        int lit = 0;
-        for (uint32_t pixel : frame.pixels) lit += (pixel & 0xFFFFFF) != 0;
-        EXPECT_GT(lit, 0);
+        for (const char* text : {"-", "."}) {
+            int firstRows = -1;
+            for (float y : {100.0f, 100.3f, 100.7f}) {
+                SCOPED_TRACE(testing::Message() << size << " '" << text << "' at " << y);
+                Cls();
+                DrawText(text, 100, y);
+                int rows = rowsLit(Grab());
+                EXPECT_GT(rows, 0);
+                if (firstRows < 0) firstRows = rows;
+                EXPECT_EQ(rows, firstRows);
+            }
+        }
     }
 }
