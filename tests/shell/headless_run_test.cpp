@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx.h"
+#include "platform/run_command.h"
 #include "run_game.h"
 #include "scores/score_file.h"
 #include "scores/scores.h"
@@ -72,4 +73,17 @@ TEST(HeadlessRun, TheMixedSoundHoldsTheChime) {
         loudest = std::max(loudest, std::abs(sample));
     }
     EXPECT_GT(loudest, 2000);
+}
+
+TEST(HeadlessRun, WithoutADisplayTheWindowedGameSaysWhyAndExits) {
+    ScratchDir scratch;
+    CopyAssetPack();
+    std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") +
+                          BODGER_PROGRAM + " >out.txt 2>err.txt";
+    EXPECT_EQ(RunCommand(command), 1);
+    EXPECT_NE(ReadFileText("err.txt").find("bodger-thump: no display could be opened: "),
+              std::string::npos);
+    EXPECT_NE(RunLog().find("\tNo display could be opened: "), std::string::npos);
+    // As after a crash while the display opened: the next start tries the second renderer.
+    EXPECT_TRUE(fs::exists("Files/279/crash.dat"));
 }
