@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -151,9 +152,12 @@ void DirectText(const Font& font, const char* text, float x, float y, float scal
     int pen = 0;
     for (const char* p = text; *p; p++) {
         const Glyph& g = font.glyphs[static_cast<unsigned char>(*p)];
+        // Glyphs on whole pixels, as the layer puts unturned text.
         if (g.width > 0)
-            DirectQuad(font.texture, x, y, float(pen) + g.left, g.top, g.width, g.height, scale,
-                       scale, 0, g.u0, g.v0, g.u1, g.v1, colour);
+            DirectQuad(font.texture, 0, 0, std::round(x + (float(pen) + g.left) * scale),
+                       std::round(y + g.top * scale), std::max(1.0f, std::round(g.width * scale)),
+                       std::max(1.0f, std::round(g.height * scale)), 1, 1, 0, g.u0, g.v0, g.u1,
+                       g.v1, colour);
         pen += g.advance;
     }
 }
