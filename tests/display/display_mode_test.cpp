@@ -51,8 +51,8 @@ TEST(DisplayMode, ListHoldsEachQualifyingShapeOnce) {
 
 TEST(DisplayMode, ModesOpenTheirVirtualScreens) {
     struct Case {
-        int width, height;     // requested
-        int realW, realH;      // opened
+        int width, height; // requested
+        int realW, realH;  // opened
         int virtualW, virtualH;
         int widescreen;
         const char* logLine; // "" when none
